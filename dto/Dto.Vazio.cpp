@@ -1,0 +1,4 @@
+// Placeholder so the library has a source until the objects arrive.
+namespace {
+[[maybe_unused]] int dtoVazio = 0;
+}
