@@ -1,6 +1,18 @@
+#include "ApresentadorJanelas.h"
+#include "UPrincipal.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("VareloExportadorApi"));
+
+    TApresentadorJanelas apresentador;
+    InstalaApresentador(&apresentador);
+
+    exportador::TFPrincipal principal;
+    principal.show();
+    const int resultado = QApplication::exec();
+    InstalaApresentador(nullptr);
+    return resultado;
 }

@@ -1,6 +1,20 @@
+#include "ApresentadorJanelas.h"
+#include "uPrincipal.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("VareloImportadorAPI"));
+
+    TApresentadorJanelas apresentador;
+    InstalaApresentador(&apresentador);
+
+    importador::TFPrincipal principal;
+    QObject::connect(&principal, &importador::TFPrincipal::ProgramaEncerrado, &app,
+                     [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    principal.show();
+    const int resultado = QApplication::exec();
+    InstalaApresentador(nullptr);
+    return resultado;
 }

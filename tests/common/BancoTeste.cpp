@@ -11,7 +11,7 @@ namespace {
 QString textoErro(const QSqlError& e) { return e.text(); }
 
 // Runs `sql` on database `banco` through a connection of its own.
-QString executa(const QString& banco, const QString& sql) {
+QString executa(const QString& banco, const QString& sql, QVariant* primeiro = nullptr) {
     const TServidorTeste s = TServidorTeste::DoAmbiente();
     const QString nome = QStringLiteral("teste-") + QUuid::createUuid().toString();
     QString erro;
@@ -28,6 +28,8 @@ QString executa(const QString& banco, const QString& sql) {
             QSqlQuery q(db);
             if (!q.exec(sql))
                 erro = textoErro(q.lastError());
+            else if (primeiro && q.next())
+                *primeiro = q.value(0);
         }
         db.close();
     }
@@ -65,6 +67,12 @@ QString CriaBancoTeste(const QString& nome, const QStringList& scriptsExtras) {
         erro = executa(nome, QString::fromUtf8(f.readAll()));
     }
     return erro;
+}
+
+QVariant ConsultaTeste(const QString& nome, const QString& sql) {
+    QVariant valor;
+    executa(nome, sql, &valor);
+    return valor;
 }
 
 QString ExecutaSqlTeste(const QString& nome, const QString& sql) { return executa(nome, sql); }

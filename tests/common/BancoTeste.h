@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 // The throwaway PostgreSQL cluster that scripts/test starts, described by the VARELO_PG*
 // variables. Each test program builds its own database from db/backoffice.sql.
@@ -21,6 +22,9 @@ QString CriaBancoTeste(const QString& nome, const QStringList& scriptsExtras = {
 
 // Runs SQL text (several statements allowed) on the database `nome`; empty text on success.
 QString ExecutaSqlTeste(const QString& nome, const QString& sql);
+
+// The first column of the first row of a query on the database `nome` (invalid on error).
+QVariant ConsultaTeste(const QString& nome, const QString& sql);
 
 // Writes an arquivo.ini in `pasta` that points at the test server and the database `nome`.
 void EscreveArquivoIni(const QString& pasta, const QString& nome);

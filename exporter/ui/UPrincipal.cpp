@@ -1,0 +1,114 @@
+#include "UPrincipal.h"
+
+#include "ConexaoExportador.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace exportador {
+
+namespace {
+QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, const QRect& area) {
+    auto* l = new QLabel(texto, pai);
+    l->setObjectName(QString::fromLatin1(nome));
+    l->setAlignment(Qt::AlignCenter);
+    l->setGeometry(area);
+    return l;
+}
+
+QFont fonte(const QString& familia, int pixels, bool negrito = false) {
+    QFont f(familia);
+    f.setPixelSize(pixels);
+    f.setBold(negrito);
+    return f;
+}
+} // namespace
+
+TFPrincipal::TFPrincipal(QWidget* parent) : QWidget(parent, Qt::Tool) {
+    setObjectName(QStringLiteral("TFPrincipal"));
+    setWindowTitle(QStringLiteral("Exportação API 14"));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    setFixedSize(609, 308);
+    setFont(fonte(QStringLiteral("Tahoma"), 11));
+
+    pnBarraAzul = new QWidget(this);
+    pnBarraAzul->setObjectName(QStringLiteral("pnBarraAzul"));
+    pnBarraAzul->setGeometry(0, 0, 609, 32);
+    pnBarraAzul->setStyleSheet(QStringLiteral("background-color: #1A3783;"));
+
+    imgLogo = rotulo(this, "imgLogo", QString(), QRect(0, 32, 266, 126));
+
+    pnDadosEmitente = new QWidget(this);
+    pnDadosEmitente->setObjectName(QStringLiteral("pnDadosEmitente"));
+    pnDadosEmitente->setGeometry(272, 32, 336, 126);
+    const QFont roboto = fonte(QStringLiteral("Roboto Bk"), 13);
+    Label7 = rotulo(pnDadosEmitente, "Label7", QStringLiteral("Razão social"), QRect(0, 0, 336, 15));
+    LblRazaoSocialEmitente =
+        rotulo(pnDadosEmitente, "LblRazaoSocialEmitente", QString(), QRect(0, 15, 336, 15));
+    Label6 = rotulo(pnDadosEmitente, "Label6", QStringLiteral("CNPJ"), QRect(0, 30, 336, 15));
+    LblCnpjEmitente = rotulo(pnDadosEmitente, "LblCnpjEmitente", QString(), QRect(0, 45, 336, 15));
+    for (QLabel* l : {Label7, LblRazaoSocialEmitente, Label6, LblCnpjEmitente})
+        l->setFont(roboto);
+    Label7->setStyleSheet(QStringLiteral("color: #0E66AD;"));
+    Label6->setStyleSheet(QStringLiteral("color: #0E66AD;"));
+    LblRazaoSocialEmitente->setEnabled(false);
+    LblCnpjEmitente->setEnabled(false);
+
+    pnCarregando = new QWidget(this);
+    pnCarregando->setObjectName(QStringLiteral("pnCarregando"));
+    pnCarregando->setGeometry(0, 161, 608, 52);
+    lbCarregando1 = rotulo(pnCarregando, "lbCarregando1", QString(), QRect(0, 0, 608, 21));
+    lbCarregando2 = rotulo(pnCarregando, "lbCarregando2", QString(), QRect(0, 31, 608, 21));
+    for (QLabel* l : {lbCarregando1, lbCarregando2}) {
+        l->setFont(fonte(QStringLiteral("Segoe UI"), 16, true));
+        l->hide();
+    }
+
+    imgLocal = rotulo(this, "imgLocal", QString(), QRect(0, 217, 78, 44));
+    pbStatus = new QProgressBar(this);
+    pbStatus->setObjectName(QStringLiteral("pbStatus"));
+    pbStatus->setGeometry(81, 219, 454, 44);
+    // A range of 0..0 would make Qt draw a busy bar: an empty bar until the first run.
+    pbStatus->setRange(0, 1);
+    pbStatus->setValue(0);
+    imgNuvem = rotulo(this, "imgNuvem", QString(), QRect(539, 217, 69, 44));
+
+    btnApagar = new QPushButton(QStringLiteral("Apagar Dados (Nuvem)"), this);
+    btnApagar->setObjectName(QStringLiteral("btnApagar"));
+    btnApagar->setGeometry(4, 263, 300, 46);
+    btnApagar->setFont(fonte(QStringLiteral("Segoe UI"), 21, true));
+    btnApagar->setStyleSheet(QStringLiteral("color: red;"));
+    btnApagar->setFlat(true);
+    btnExportar = new QPushButton(QStringLiteral("Exportar dados"), this);
+    btnExportar->setObjectName(QStringLiteral("btnExportar"));
+    btnExportar->setGeometry(306, 263, 300, 46);
+    btnExportar->setFont(fonte(QStringLiteral("Segoe UI"), 21, true));
+    btnExportar->setStyleSheet(QStringLiteral("color: #1A3783;"));
+    btnExportar->setFlat(true);
+
+    if (QScreen* tela = QGuiApplication::primaryScreen())
+        move(tela->availableGeometry().center() - rect().center());
+}
+
+void TFPrincipal::MostraEmitente(const QString& razaoSocial, const QString& cnpjcpf) {
+    setWindowTitle(windowTitle() + QStringLiteral(" - ") + razaoSocial);
+    LblRazaoSocialEmitente->setText(razaoSocial);
+    LblCnpjEmitente->setText(cnpjcpf);
+}
+
+void TFPrincipal::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!FMostrado) {
+        FMostrado = true;
+        QMetaObject::invokeMethod(this, &TFPrincipal::FormShow, Qt::QueuedConnection);
+    }
+}
+
+void TFPrincipal::FormShow() {
+    pbStatus->setValue(0);
+    ConectarBanco(*this);
+}
+
+} // namespace exportador
