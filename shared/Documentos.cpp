@@ -1,0 +1,113 @@
+#include "Documentos.h"
+
+#include "uFuncoesUteis.h"
+
+#include <array>
+#include <exception>
+
+const QString MensagemCpfInvalido = QStringLiteral("CPF Inválido, tente novamente.");
+const QString MensagemCnpjInvalido = QStringLiteral("CNPJ Inválido, tente novamente.");
+const QString MensagemValorIncorreto = QStringLiteral("Valor digitado incorreto.");
+
+namespace {
+QString semSeparadores(QString valor) {
+    valor.remove(QLatin1Char('.'));
+    valor.remove(QLatin1Char('/'));
+    valor.remove(QLatin1Char('-'));
+    return valor;
+}
+
+QString soDigitos(const QString& valor) {
+    QString digitos;
+    digitos.reserve(valor.size());
+    for (const QChar c : valor)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digitos.append(c);
+    return digitos;
+}
+
+// One modulo-11 check digit over the first `pesos.size()` digits.
+template <std::size_t N>
+int digitoVerificador(const QString& digitos, const std::array<int, N>& pesos) {
+    int soma = 0;
+    for (std::size_t i = 0; i < N; ++i)
+        soma += (digitos[static_cast<qsizetype>(i)].unicode() - '0') * pesos[i];
+    const int resto = soma % 11;
+    return resto < 2 ? 0 : 11 - resto;
+}
+
+bool digitoConfere(const QString& digitos, qsizetype posicao, int esperado) {
+    return digitos[posicao].unicode() - '0' == esperado;
+}
+
+bool todosIguais(const QString& digitos) {
+    return digitos.count(digitos.front()) == digitos.size();
+}
+
+bool cpfValido(const QString& d) {
+    if (d.size() != 11 || todosIguais(d))
+        return false;
+    static constexpr std::array<int, 9> pesos1{10, 9, 8, 7, 6, 5, 4, 3, 2};
+    static constexpr std::array<int, 10> pesos2{11, 10, 9, 8, 7, 6, 5, 4, 3, 2};
+    return digitoConfere(d, 9, digitoVerificador(d, pesos1)) &&
+           digitoConfere(d, 10, digitoVerificador(d, pesos2));
+}
+
+bool cnpjValido(const QString& d) {
+    if (d.size() != 14 || d.count(QLatin1Char('0')) == 14)
+        return false;
+    static constexpr std::array<int, 12> pesos1{5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2};
+    static constexpr std::array<int, 13> pesos2{6, 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2};
+    return digitoConfere(d, 12, digitoVerificador(d, pesos1)) &&
+           digitoConfere(d, 13, digitoVerificador(d, pesos2));
+}
+
+QString mascara(const QString& s, std::initializer_list<std::pair<qsizetype, QChar>> separadores) {
+    QString r = s;
+    qsizetype inseridos = 0;
+    for (const auto& [depoisDe, separador] : separadores)
+        r.insert(depoisDe + inseridos++, separador);
+    return r;
+}
+} // namespace
+
+bool ValidaCnpjCpf(const QString& Valor) {
+    const QString digitos = soDigitos(semSeparadores(Valor));
+    if (digitos.size() >= 1 && digitos.size() <= 11)
+        return cpfValido(digitos);
+    if (digitos.size() == 14)
+        return cnpjValido(digitos);
+    return false;
+}
+
+QString FormataCnpjCpf(const QString& Valor, bool Validar) {
+    try {
+        const QString s = semSeparadores(Valor);
+        if (s.size() >= 1 && s.size() <= 11) {
+            if (!Validar || ValidaCnpjCpf(s)) {
+                if (s.size() == 11)
+                    return mascara(
+                        s, {{3, QLatin1Char('.')}, {6, QLatin1Char('.')}, {9, QLatin1Char('-')}});
+                return {};
+            }
+            ExibeMensagem(MensagemCpfInvalido, TTipoAlerta::TAPressioneESC);
+            return {};
+        }
+        if (s.size() >= 14) {
+            if (!Validar || ValidaCnpjCpf(s)) {
+                if (s.size() == 14)
+                    return mascara(s, {{2, QLatin1Char('.')},
+                                       {5, QLatin1Char('.')},
+                                       {8, QLatin1Char('/')},
+                                       {12, QLatin1Char('-')}});
+                return {};
+            }
+            ExibeMensagem(MensagemCnpjInvalido, TTipoAlerta::TAPressioneESC);
+            return {};
+        }
+        return {};
+    } catch (const std::exception&) {
+        ExibeMensagem(MensagemValorIncorreto, TTipoAlerta::TAPressioneESC);
+        return {};
+    }
+}
