@@ -12,6 +12,9 @@
 -- (id, codigo, deletado), filled by triggers. The highest id of a log is the table's version;
 -- the exporter sends the rows whose changes lie above the version the service already holds.
 
+-- A second run reports every object it skips; only warnings and errors are worth showing.
+SET client_min_messages TO warning;
+
 -- ---------------------------------------------------------------------------------------------
 -- Change-log machinery
 -- ---------------------------------------------------------------------------------------------
