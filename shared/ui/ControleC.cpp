@@ -4,6 +4,7 @@
 #include "uFuncoesUteis.h"
 
 #include <QLabel>
+#include <QWidget>
 
 TEstiloFonte TEstiloFonte::De(const QFont& fonte) {
     return {fonte.bold(), fonte.italic(), fonte.underline(), fonte.strikeOut()};
@@ -26,6 +27,23 @@ void TRealceTitulo::SetObrigatorio(bool valor) {
         estilo.Sublinhado = valor;
         estilo.Aplica(FTitulo);
     }
+}
+
+void TRealceTitulo::FocoEntra(QWidget* sender, Qt::FocusReason motivo,
+                              const TNotifyEvent& onEnter) {
+    if (motivo == Qt::PopupFocusReason || FDentro)
+        return;
+    FDentro = true;
+    Entra(sender, onEnter);
+}
+
+void TRealceTitulo::FocoSai(QWidget* sender, Qt::FocusReason motivo, const TNotifyEvent& onExit) {
+    if (motivo == Qt::PopupFocusReason || !FDentro)
+        return;
+    if (motivo == Qt::ActiveWindowFocusReason && sender->window()->isVisible())
+        return;
+    FDentro = false;
+    Sai(sender, onExit);
 }
 
 void TRealceTitulo::Entra(QObject* sender, const TNotifyEvent& onEnter) {

@@ -11,6 +11,7 @@
 #include <QVariant>
 
 class QObject;
+class QWidget;
 
 // A notify event: called with the control that raised it.
 using TNotifyEvent = std::function<void(QObject* Sender)>;
@@ -39,10 +40,16 @@ public:
     void SetTitulo(QLabel* label) { FTitulo = label; }
     TEstiloFonte oldStyle() const { return FOldStyle; }
 
+    // The control's focus events. Entering and leaving are moves of the focus inside the
+    // form: a popup of the control or another window in front (an alert) is neither.
+    void FocoEntra(QWidget* sender, Qt::FocusReason motivo, const TNotifyEvent& onEnter);
+    void FocoSai(QWidget* sender, Qt::FocusReason motivo, const TNotifyEvent& onExit);
+
     void Entra(QObject* sender, const TNotifyEvent& onEnter);
     void Sai(QObject* sender, const TNotifyEvent& onExit);
 
 private:
+    bool FDentro = false;
     bool FObrigatorio = false;
     QPointer<QLabel> FTitulo;
     TEstiloFonte FOldStyle;

@@ -22,12 +22,10 @@ void TDBComboBoxC::mostra() {
 
 void TDBComboBoxC::focusInEvent(QFocusEvent* e) {
     QComboBox::focusInEvent(e);
-    if (e->reason() != Qt::PopupFocusReason)
-        FRealce.Entra(this, _OnEnter);
+    FRealce.FocoEntra(this, e->reason(), _OnEnter);
 }
 
 void TDBComboBoxC::focusOutEvent(QFocusEvent* e) {
     QComboBox::focusOutEvent(e);
-    if (e->reason() != Qt::PopupFocusReason)
-        FRealce.Sai(this, _OnExit);
+    FRealce.FocoSai(this, e->reason(), _OnExit);
 }

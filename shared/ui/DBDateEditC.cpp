@@ -99,36 +99,26 @@ bool TDBDateEditC::TeclaNumerica(QChar c) {
 
 void TDBDateEditC::focusInEvent(QFocusEvent* e) {
     QLineEdit::focusInEvent(e);
-    // Coming back from the calendar or from a refused text is not a new entry: the title
-    // keeps the style saved when the control was really entered.
-    if (e->reason() == Qt::PopupFocusReason)
-        return;
-    if (FRecusando) {
-        FRecusando = false;
-        return;
-    }
-    FRealce.Entra(this, _OnEnter);
+    FRealce.FocoEntra(this, e->reason(), _OnEnter);
 }
 
 void TDBDateEditC::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
-    if (e->reason() == Qt::PopupFocusReason)
-        return;
-    if (!EmBranco() && !Data().isValid()) {
-        FRecusando = true;
-        ExibeMensagem(MensagemDataInvalida.arg(displayText()), TTipoAlerta::TAPressioneESC);
+    const bool deixaOControle =
+        e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason;
+    if (deixaOControle && !EmBranco() && !Data().isValid()) {
+        // Refused: the control is not left (its title keeps the focus style). The focus is
+        // taken back once the move in progress has ended, then the error is shown.
         QTimer::singleShot(0, this, [this] {
-            if (isVisible() && isEnabled()) {
+            if (isVisible() && isEnabled())
                 setFocus(Qt::OtherFocusReason);
-            } else {
-                FRecusando = false;
-                FRealce.Sai(this, _OnExit);
-            }
+            ExibeMensagem(MensagemDataInvalida.arg(displayText()), TTipoAlerta::TAPressioneESC);
         });
         return;
     }
-    gravaTexto();
-    FRealce.Sai(this, _OnExit);
+    if (deixaOControle)
+        gravaTexto();
+    FRealce.FocoSai(this, e->reason(), _OnExit);
 }
 
 void TDBDateEditC::keyPressEvent(QKeyEvent* e) {

@@ -55,6 +55,5 @@ private:
     TRealceTitulo FRealce;
     TVinculoCampo FVinculo;
     bool FSomenteNumeros = false;
-    bool FRecusando = false; // the focus is being sent back after a refused text
     QCalendarWidget* FCalendario = nullptr;
 };

@@ -45,12 +45,12 @@ bool TDBEditC::TeclaNumerica(QChar c) {
 
 void TDBEditC::focusInEvent(QFocusEvent* e) {
     QLineEdit::focusInEvent(e);
-    FRealce.Entra(this, _OnEnter);
+    FRealce.FocoEntra(this, e->reason(), _OnEnter);
 }
 
 void TDBEditC::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
-    FRealce.Sai(this, _OnExit);
+    FRealce.FocoSai(this, e->reason(), _OnExit);
 }
 
 void TDBEditC::keyPressEvent(QKeyEvent* e) {
