@@ -88,18 +88,20 @@ bool clienteLoopback(const httplib::Request& req) {
     return a.setAddress(texto(req.remote_addr)) && a.isLoopback();
 }
 
-QJsonValue valorJson(const QByteArray& json) {
-    QJsonParseError erro;
-    const QJsonDocument d = QJsonDocument::fromJson(json, &erro);
-    if (d.isObject())
-        return d.object();
-    if (d.isArray())
-        return d.array();
-    return QString::fromUtf8(json);
+QByteArray numeroOuNulo(const std::optional<int>& v) {
+    return v ? QByteArray::number(*v) : QByteArrayLiteral("null");
 }
 
-QJsonValue inteiroOuNulo(const std::optional<int>& v) {
-    return v ? QJsonValue(*v) : QJsonValue(QJsonValue::Null);
+// Stored records are already JSON text: they are answered as they are kept, member order
+// included, rather than re-encoded.
+QByteArray arrayJson(const std::vector<QByteArray>& itens) {
+    QByteArray r = "[";
+    for (size_t i = 0; i < itens.size(); ++i) {
+        if (i > 0)
+            r += ',';
+        r += itens[i];
+    }
+    return r + ']';
 }
 } // namespace
 
@@ -200,18 +202,40 @@ void TServidor::RegistraRotas() {
             }
             respondeMensagem(res, 500, mensagem);
         });
-    FServidor->Post(
-        R"(/api/ordix/([A-Za-z]+))",
-        [this](const httplib::Request& req, httplib::Response& res) { TrataApi(req, res); });
+    // The body is read here rather than by httplib, which would refuse a form-encoded body
+    // over 8 KiB: a client that does not say "application/json" still gets a JSON answer.
+    FServidor->Post(R"(/api/ordix/([A-Za-z]+))", [this](const httplib::Request& req,
+                                                        httplib::Response& res,
+                                                        const httplib::ContentReader& leitor) {
+        std::string corpo;
+        bool excedeu = false;
+        const bool inteiro = leitor([&](const char* dados, size_t tamanho) {
+            excedeu = corpo.size() + tamanho > TamanhoMaximoCorpo;
+            if (!excedeu)
+                corpo.append(dados, tamanho);
+            return !excedeu;
+        });
+        excedeu = excedeu || req.get_header_value<uint64_t>("Content-Length") > TamanhoMaximoCorpo;
+        if (!inteiro) {
+            // The rest of the body is never read: the connection must end.
+            res.set_header("Connection", "close");
+            respondeMensagem(res, excedeu ? 413 : 400,
+                             excedeu ? QStringLiteral("Corpo acima de 64 MiB")
+                                     : QStringLiteral("Corpo incompleto"));
+            return;
+        }
+        TrataApi(req, corpo, res);
+    });
 }
 
-void TServidor::TrataApi(const httplib::Request& req, httplib::Response& res) {
+void TServidor::TrataApi(const httplib::Request& req, const std::string& corpo,
+                         httplib::Response& res) {
     const QString caminho = texto(req.path).mid(Prefixo.size());
     TRequisicao entrada;
     entrada.Caminho = caminho;
     for (const auto& [nome, valor] : req.headers)
         entrada.Cabecalhos.emplace_back(texto(nome), texto(valor));
-    entrada.Corpo = QByteArray(req.body.data(), qsizetype(req.body.size()));
+    entrada.Corpo = QByteArray(corpo.data(), qsizetype(corpo.size()));
 
     std::optional<TFalha> falha = FFalhas.Proxima(caminho);
     if (falha)
@@ -279,18 +303,14 @@ void TServidor::RegistraAdmin() {
     });
 
     s.Get("/dev/pedidos", [this](const Request& req, Response& res) {
-        QJsonArray lista;
-        for (const TPedidoGuardado& p : FArmazem.Pedidos(parametro(req, "emitente"))) {
-            lista.append(QJsonObject{
-                {QStringLiteral("idnuvem"), p.IdNuvem},
-                {QStringLiteral("idcliente"), p.IdCliente},
-                {QStringLiteral("confirmado"), p.CodPedido.has_value()},
-                {QStringLiteral("codpedido"), inteiroOuNulo(p.CodPedido)},
-                {QStringLiteral("codcliente"), inteiroOuNulo(p.CodCliente)},
-                {QStringLiteral("pedido"), valorJson(p.Json)},
-            });
-        }
-        respondeJson(res, QJsonDocument(lista));
+        std::vector<QByteArray> lista;
+        for (const TPedidoGuardado& p : FArmazem.Pedidos(parametro(req, "emitente")))
+            lista.push_back("{\"idnuvem\":" + QByteArray::number(p.IdNuvem) +
+                            ",\"idcliente\":" + QByteArray::number(p.IdCliente) +
+                            ",\"confirmado\":" + (p.CodPedido ? "true" : "false") +
+                            ",\"codpedido\":" + numeroOuNulo(p.CodPedido) + ",\"codcliente\":" +
+                            numeroOuNulo(p.CodCliente) + ",\"pedido\":" + p.Json + '}');
+        responde(res, {200, arrayJson(lista)});
     });
 
     // What "/getpedidos" would answer now, without counting as a request of the shop.
@@ -299,12 +319,11 @@ void TServidor::RegistraAdmin() {
     });
 
     s.Get("/dev/clientes", [this](const Request& req, Response& res) {
-        QJsonArray lista;
+        std::vector<QByteArray> lista;
         for (const TClienteGuardado& c : FArmazem.Clientes(parametro(req, "emitente")))
-            lista.append(QJsonObject{{QStringLiteral("id"), c.Id},
-                                     {QStringLiteral("codcliente"), inteiroOuNulo(c.CodCliente)},
-                                     {QStringLiteral("cliente"), valorJson(c.Json)}});
-        respondeJson(res, QJsonDocument(lista));
+            lista.push_back("{\"id\":" + QByteArray::number(c.Id) + ",\"codcliente\":" +
+                            numeroOuNulo(c.CodCliente) + ",\"cliente\":" + c.Json + '}');
+        responde(res, {200, arrayJson(lista)});
     });
 
     s.Get("/dev/registros", [this](const Request& req, Response& res) {
@@ -317,10 +336,10 @@ void TServidor::RegistraAdmin() {
             respondeJson(res, QJsonDocument(contagem));
             return;
         }
-        QJsonArray lista;
+        std::vector<QByteArray> lista;
         for (const TRegistroGuardado& r : FArmazem.Registros(emitente, tabela))
-            lista.append(valorJson(r.Json));
-        respondeJson(res, QJsonDocument(lista));
+            lista.push_back(r.Json);
+        responde(res, {200, arrayJson(lista)});
     });
 
     s.Get("/dev/versao", [this](const Request& req, Response& res) {

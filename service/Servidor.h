@@ -7,6 +7,7 @@
 #include "ServicoApi.h"
 
 #include <memory>
+#include <string>
 
 namespace httplib {
 class Server;
@@ -34,7 +35,7 @@ public:
 private:
     void RegistraRotas();
     void RegistraAdmin();
-    void TrataApi(const httplib::Request& req, httplib::Response& res);
+    void TrataApi(const httplib::Request& req, const std::string& corpo, httplib::Response& res);
 
     TOpcoes FOpcoes;
     TArmazem& FArmazem;
