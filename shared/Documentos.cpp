@@ -62,12 +62,16 @@ bool cnpjValido(const QString& d) {
            digitoConfere(d, 13, digitoVerificador(d, pesos2));
 }
 
-QString mascara(const QString& s, std::initializer_list<std::pair<qsizetype, QChar>> separadores) {
-    QString r = s;
-    qsizetype inseridos = 0;
-    for (const auto& [depoisDe, separador] : separadores)
-        r.insert(depoisDe + inseridos++, separador);
-    return r;
+// ddd.ddd.ddd-dd
+QString mascaraCpf(const QString& s) {
+    return s.left(3) + QLatin1Char('.') + s.mid(3, 3) + QLatin1Char('.') + s.mid(6, 3) +
+           QLatin1Char('-') + s.mid(9, 2);
+}
+
+// dd.ddd.ddd/dddd-dd
+QString mascaraCnpj(const QString& s) {
+    return s.left(2) + QLatin1Char('.') + s.mid(2, 3) + QLatin1Char('.') + s.mid(5, 3) +
+           QLatin1Char('/') + s.mid(8, 4) + QLatin1Char('-') + s.mid(12, 2);
 }
 } // namespace
 
@@ -83,25 +87,21 @@ bool ValidaCnpjCpf(const QString& Valor) {
 QString FormataCnpjCpf(const QString& Valor, bool Validar) {
     try {
         const QString s = semSeparadores(Valor);
+        // A valid number is masked from its own digits, whatever else was typed around them
+        // (spaces, commas): a CPF never comes out in the CNPJ mask, nor a valid CNPJ as empty.
+        if (ValidaCnpjCpf(s)) {
+            const QString digitos = soDigitos(s);
+            return digitos.size() == 11 ? mascaraCpf(digitos) : mascaraCnpj(digitos);
+        }
         if (s.size() >= 1 && s.size() <= 11) {
-            if (!Validar || ValidaCnpjCpf(s)) {
-                if (s.size() == 11)
-                    return mascara(
-                        s, {{3, QLatin1Char('.')}, {6, QLatin1Char('.')}, {9, QLatin1Char('-')}});
-                return {};
-            }
+            if (!Validar)
+                return s.size() == 11 ? mascaraCpf(s) : QString();
             ExibeMensagem(MensagemCpfInvalido, TTipoAlerta::TAPressioneESC);
             return {};
         }
         if (s.size() >= 14) {
-            if (!Validar || ValidaCnpjCpf(s)) {
-                if (s.size() == 14)
-                    return mascara(s, {{2, QLatin1Char('.')},
-                                       {5, QLatin1Char('.')},
-                                       {8, QLatin1Char('/')},
-                                       {12, QLatin1Char('-')}});
-                return {};
-            }
+            if (!Validar)
+                return s.size() == 14 ? mascaraCnpj(s) : QString();
             ExibeMensagem(MensagemCnpjInvalido, TTipoAlerta::TAPressioneESC);
             return {};
         }

@@ -10,8 +10,9 @@
 // A CPF must have all of its 11 digits: shorter numbers are not filled with leading zeros.
 bool ValidaCnpjCpf(const QString& Valor);
 
-// Valor without ".", "/" and "-", in the CPF or CNPJ mask; an empty text when the length fits
-// neither mask or, with Validar, when the check digits are wrong (an alert says so).
+// A valid number in its mask, made from its digits. Any other value: without Validar, Valor
+// without ".", "/" and "-" in the mask its length fits (11 or 14 characters, letters too);
+// with Validar, an empty text and the CPF or CNPJ alert (none for 12 or 13 characters).
 QString FormataCnpjCpf(const QString& Valor, bool Validar);
 
 // The alerts FormataCnpjCpf may show.
