@@ -13,13 +13,10 @@ namespace {
 QPointer<TFCarregando> carregando;
 
 void fechaCarregando() {
-    if (!carregando)
-        return;
-    // Deferred: the window's own timer lets messages through, and a request to close it may
-    // arrive from inside that timer's handler.
-    carregando->hide();
-    carregando->deleteLater();
+    // Forgotten before it goes, so nothing run by its destruction finds it half gone.
+    TFCarregando* janela = carregando.data();
     carregando = nullptr;
+    delete janela;
 }
 } // namespace
 

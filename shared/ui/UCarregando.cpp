@@ -129,6 +129,7 @@ void TFCarregando::Timer1Timer() {
         return;
     }
     ProgressBar1->setValue(1);
+    // Last step: the messages let through here may close and destroy this window.
     QCoreApplication::processEvents();
 }
 

@@ -80,7 +80,7 @@ TFAlerta::TFAlerta(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Frameless
     // Messages carry error texts from anywhere; they are never read as markup.
     texto->setTextFormat(Qt::PlainText);
     texto->setWordWrap(true);
-    texto->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    texto->setAlignment(Qt::AlignCenter);
     texto->setFont(fonte(QStringLiteral("MS Reference Sans Serif"), 16, true));
 
     GridPanel1 = new QWidget(Panel2);
@@ -157,7 +157,6 @@ bool TFAlerta::TrataTecla(const QKeyEvent* tecla) {
 
 void TFAlerta::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
-    raise();
     Resposta = false;
     if (!BtnConfirmar->isHidden())
         (TipoAlerta == TTipoAlerta::TANaoSim ? BtnCancelar : BtnConfirmar)->setFocus();
