@@ -19,9 +19,14 @@ SET client_min_messages TO warning;
 -- Change-log machinery
 -- ---------------------------------------------------------------------------------------------
 
--- Records one change of the row in offline_<table>. TG_ARGV[0] names the key column.
--- An update that changes nothing is not recorded; an update of the key records the old key as
--- deleted and the new one as changed.
+-- Records the changes of one statement in offline_<table>, one row per changed row, in key
+-- order. TG_ARGV[0] names the key column. Each table has three statement-level triggers
+-- (insert, update, delete) that hand over the affected rows as "novas" and "antigas", so a
+-- bulk change costs one insert into the log rather than one per row.
+--
+-- An update records only the rows it really changed, so saving an unchanged form does not send
+-- the record again; a key that an update replaced is recorded as deleted. (Comparing whole rows
+-- needs an equality operator for every column type, which all the back office's types have.)
 --
 -- The advisory lock, held until commit, makes the ids of one log commit in the order they were
 -- drawn: without it a transaction that drew a lower id could commit after the exporter had
@@ -31,35 +36,31 @@ LANGUAGE plpgsql AS $$
 DECLARE
     chave CONSTANT text := TG_ARGV[0];
     tabela_log CONSTANT text := 'offline_' || TG_TABLE_NAME;
-    antigo integer;
-    novo integer;
 BEGIN
-    IF TG_OP = 'UPDATE' AND NEW IS NOT DISTINCT FROM OLD THEN
-        RETURN NULL;
-    END IF;
     PERFORM pg_advisory_xact_lock(7310, TG_RELID::integer);
-    IF TG_OP <> 'INSERT' THEN
-        antigo := (to_jsonb(OLD) ->> chave)::integer;
-    END IF;
-    IF TG_OP <> 'DELETE' THEN
-        novo := (to_jsonb(NEW) ->> chave)::integer;
-    END IF;
-    IF antigo IS NOT NULL AND antigo IS DISTINCT FROM novo THEN
-        EXECUTE format('INSERT INTO %I (codigo, deletado) VALUES ($1, true)', tabela_log)
-            USING antigo;
-    END IF;
-    IF novo IS NOT NULL THEN
-        EXECUTE format('INSERT INTO %I (codigo, deletado) VALUES ($1, false)', tabela_log)
-            USING novo;
+    IF TG_OP = 'INSERT' THEN
+        EXECUTE format('INSERT INTO %1$I (codigo, deletado) '
+                       'SELECT %2$I, false FROM novas ORDER BY 1', tabela_log, chave);
+    ELSIF TG_OP = 'DELETE' THEN
+        EXECUTE format('INSERT INTO %1$I (codigo, deletado) '
+                       'SELECT %2$I, true FROM antigas ORDER BY 1', tabela_log, chave);
+    ELSE
+        EXECUTE format('INSERT INTO %1$I (codigo, deletado) SELECT %2$I, true FROM '
+                       '(SELECT %2$I FROM antigas EXCEPT SELECT %2$I FROM novas) s ORDER BY 1',
+                       tabela_log, chave);
+        EXECUTE format('INSERT INTO %1$I (codigo, deletado) SELECT %2$I, false FROM '
+                       '(SELECT * FROM novas EXCEPT SELECT * FROM antigas) s ORDER BY 1',
+                       tabela_log, chave);
     END IF;
     RETURN NULL;
 END
 $$;
 
 -- Some exported rows carry columns of another table (a client its city's name, a price its
--- price table's description, an order line its order's client, totals and date). When such a
--- parent row changes, its children are recorded as changed so that the mobile side gets the
--- new values. TG_ARGV: parent key column, child table, child's reference column, child key.
+-- price table's description, an order line its order's client, totals and date). When an
+-- update really changes such parent rows, their children are recorded as changed so that the
+-- mobile side gets the new values. TG_ARGV: parent key column, child table, child's reference
+-- column, child key.
 CREATE OR REPLACE FUNCTION registra_alteracao_dependentes() RETURNS trigger
 LANGUAGE plpgsql AS $$
 DECLARE
@@ -68,14 +69,11 @@ DECLARE
     referencia CONSTANT text := TG_ARGV[2];
     chave_filha CONSTANT text := TG_ARGV[3];
 BEGIN
-    IF NEW IS NOT DISTINCT FROM OLD THEN
-        RETURN NULL;
-    END IF;
     PERFORM pg_advisory_xact_lock(7310, filha::regclass::oid::integer);
-    EXECUTE format('INSERT INTO %I (codigo, deletado) SELECT %I, false FROM %I WHERE %I = $1 '
-                   'ORDER BY %I', 'offline_' || filha, chave_filha, filha, referencia,
-                   chave_filha)
-        USING (to_jsonb(OLD) ->> chave_pai)::integer;
+    EXECUTE format('INSERT INTO %1$I (codigo, deletado) SELECT %2$I, false FROM %3$I '
+                   'WHERE %4$I IN (SELECT %5$I FROM (SELECT * FROM novas EXCEPT '
+                   'SELECT * FROM antigas) s) ORDER BY 1',
+                   'offline_' || filha, chave_filha, filha, referencia, chave_pai);
     RETURN NULL;
 END
 $$;
@@ -732,60 +730,184 @@ CREATE INDEX IF NOT EXISTS pgtopedidoimportacao_codpedidoimportacao_idx
     ON pgtopedidoimportacao (codpedidoimportacao);
 
 -- ---------------------------------------------------------------------------------------------
--- Change-log triggers
+-- Change-log triggers: insert, update and delete of every table with a change log
 -- ---------------------------------------------------------------------------------------------
 
-CREATE OR REPLACE TRIGGER offline_configuracao AFTER INSERT OR UPDATE OR DELETE ON configuracao
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codconfiguracao');
-CREATE OR REPLACE TRIGGER offline_configuracao2 AFTER INSERT OR UPDATE OR DELETE ON configuracao2
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codconfiguracao2');
-CREATE OR REPLACE TRIGGER offline_configuracaonfce
-    AFTER INSERT OR UPDATE OR DELETE ON configuracaonfce
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codconfiguracao');
-CREATE OR REPLACE TRIGGER offline_regimetributario
-    AFTER INSERT OR UPDATE OR DELETE ON regimetributario
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codregime');
-CREATE OR REPLACE TRIGGER offline_emitente AFTER INSERT OR UPDATE OR DELETE ON emitente
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codemitente');
-CREATE OR REPLACE TRIGGER offline_funcionario AFTER INSERT OR UPDATE OR DELETE ON funcionario
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codfuncionario');
-CREATE OR REPLACE TRIGGER offline_vendedor AFTER INSERT OR UPDATE OR DELETE ON vendedor
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codvendedor');
-CREATE OR REPLACE TRIGGER offline_cliente AFTER INSERT OR UPDATE OR DELETE ON cliente
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codcliente');
-CREATE OR REPLACE TRIGGER offline_setor AFTER INSERT OR UPDATE OR DELETE ON setor
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codsetor');
-CREATE OR REPLACE TRIGGER offline_grupo AFTER INSERT OR UPDATE OR DELETE ON grupo
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codgrupo');
-CREATE OR REPLACE TRIGGER offline_marca AFTER INSERT OR UPDATE OR DELETE ON marca
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codmarca');
-CREATE OR REPLACE TRIGGER offline_produto AFTER INSERT OR UPDATE OR DELETE ON produto
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codproduto');
-CREATE OR REPLACE TRIGGER offline_codigobarra AFTER INSERT OR UPDATE OR DELETE ON codigobarra
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codcodigobarra');
-CREATE OR REPLACE TRIGGER offline_vinculoprodutocfop
-    AFTER INSERT OR UPDATE OR DELETE ON vinculoprodutocfop
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codvinculoprodutocfop');
-CREATE OR REPLACE TRIGGER offline_tabelaprecoproduto
-    AFTER INSERT OR UPDATE OR DELETE ON tabelaprecoproduto
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codtabpreco');
-CREATE OR REPLACE TRIGGER offline_tabelaprecovendedor
-    AFTER INSERT OR UPDATE OR DELETE ON tabelaprecovendedor
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codtabelaprecovendedor');
-CREATE OR REPLACE TRIGGER offline_formapagamento
-    AFTER INSERT OR UPDATE OR DELETE ON formapagamento
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codformapagamento');
-CREATE OR REPLACE TRIGGER offline_produtopedidovenda
-    AFTER INSERT OR UPDATE OR DELETE ON produtopedidovenda
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_offline('codprodutopedidovenda');
+CREATE OR REPLACE TRIGGER offline_configuracao_insercao AFTER INSERT ON configuracao
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codconfiguracao');
+CREATE OR REPLACE TRIGGER offline_configuracao_alteracao AFTER UPDATE ON configuracao
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codconfiguracao');
+CREATE OR REPLACE TRIGGER offline_configuracao_exclusao AFTER DELETE ON configuracao
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codconfiguracao');
+CREATE OR REPLACE TRIGGER offline_configuracao2_insercao AFTER INSERT ON configuracao2
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codconfiguracao2');
+CREATE OR REPLACE TRIGGER offline_configuracao2_alteracao AFTER UPDATE ON configuracao2
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codconfiguracao2');
+CREATE OR REPLACE TRIGGER offline_configuracao2_exclusao AFTER DELETE ON configuracao2
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codconfiguracao2');
+CREATE OR REPLACE TRIGGER offline_configuracaonfce_insercao AFTER INSERT ON configuracaonfce
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codconfiguracao');
+CREATE OR REPLACE TRIGGER offline_configuracaonfce_alteracao AFTER UPDATE ON configuracaonfce
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codconfiguracao');
+CREATE OR REPLACE TRIGGER offline_configuracaonfce_exclusao AFTER DELETE ON configuracaonfce
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codconfiguracao');
+CREATE OR REPLACE TRIGGER offline_regimetributario_insercao AFTER INSERT ON regimetributario
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codregime');
+CREATE OR REPLACE TRIGGER offline_regimetributario_alteracao AFTER UPDATE ON regimetributario
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codregime');
+CREATE OR REPLACE TRIGGER offline_regimetributario_exclusao AFTER DELETE ON regimetributario
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codregime');
+CREATE OR REPLACE TRIGGER offline_emitente_insercao AFTER INSERT ON emitente
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codemitente');
+CREATE OR REPLACE TRIGGER offline_emitente_alteracao AFTER UPDATE ON emitente
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codemitente');
+CREATE OR REPLACE TRIGGER offline_emitente_exclusao AFTER DELETE ON emitente
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codemitente');
+CREATE OR REPLACE TRIGGER offline_funcionario_insercao AFTER INSERT ON funcionario
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codfuncionario');
+CREATE OR REPLACE TRIGGER offline_funcionario_alteracao AFTER UPDATE ON funcionario
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codfuncionario');
+CREATE OR REPLACE TRIGGER offline_funcionario_exclusao AFTER DELETE ON funcionario
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codfuncionario');
+CREATE OR REPLACE TRIGGER offline_vendedor_insercao AFTER INSERT ON vendedor
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codvendedor');
+CREATE OR REPLACE TRIGGER offline_vendedor_alteracao AFTER UPDATE ON vendedor
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codvendedor');
+CREATE OR REPLACE TRIGGER offline_vendedor_exclusao AFTER DELETE ON vendedor
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codvendedor');
+CREATE OR REPLACE TRIGGER offline_cliente_insercao AFTER INSERT ON cliente
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codcliente');
+CREATE OR REPLACE TRIGGER offline_cliente_alteracao AFTER UPDATE ON cliente
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codcliente');
+CREATE OR REPLACE TRIGGER offline_cliente_exclusao AFTER DELETE ON cliente
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codcliente');
+CREATE OR REPLACE TRIGGER offline_setor_insercao AFTER INSERT ON setor
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codsetor');
+CREATE OR REPLACE TRIGGER offline_setor_alteracao AFTER UPDATE ON setor
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codsetor');
+CREATE OR REPLACE TRIGGER offline_setor_exclusao AFTER DELETE ON setor
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codsetor');
+CREATE OR REPLACE TRIGGER offline_grupo_insercao AFTER INSERT ON grupo
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codgrupo');
+CREATE OR REPLACE TRIGGER offline_grupo_alteracao AFTER UPDATE ON grupo
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codgrupo');
+CREATE OR REPLACE TRIGGER offline_grupo_exclusao AFTER DELETE ON grupo
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codgrupo');
+CREATE OR REPLACE TRIGGER offline_marca_insercao AFTER INSERT ON marca
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codmarca');
+CREATE OR REPLACE TRIGGER offline_marca_alteracao AFTER UPDATE ON marca
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codmarca');
+CREATE OR REPLACE TRIGGER offline_marca_exclusao AFTER DELETE ON marca
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codmarca');
+CREATE OR REPLACE TRIGGER offline_produto_insercao AFTER INSERT ON produto
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codproduto');
+CREATE OR REPLACE TRIGGER offline_produto_alteracao AFTER UPDATE ON produto
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codproduto');
+CREATE OR REPLACE TRIGGER offline_produto_exclusao AFTER DELETE ON produto
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codproduto');
+CREATE OR REPLACE TRIGGER offline_codigobarra_insercao AFTER INSERT ON codigobarra
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codcodigobarra');
+CREATE OR REPLACE TRIGGER offline_codigobarra_alteracao AFTER UPDATE ON codigobarra
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codcodigobarra');
+CREATE OR REPLACE TRIGGER offline_codigobarra_exclusao AFTER DELETE ON codigobarra
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codcodigobarra');
+CREATE OR REPLACE TRIGGER offline_vinculoprodutocfop_insercao AFTER INSERT ON vinculoprodutocfop
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codvinculoprodutocfop');
+CREATE OR REPLACE TRIGGER offline_vinculoprodutocfop_alteracao AFTER UPDATE ON vinculoprodutocfop
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codvinculoprodutocfop');
+CREATE OR REPLACE TRIGGER offline_vinculoprodutocfop_exclusao AFTER DELETE ON vinculoprodutocfop
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codvinculoprodutocfop');
+CREATE OR REPLACE TRIGGER offline_tabelaprecoproduto_insercao AFTER INSERT ON tabelaprecoproduto
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codtabpreco');
+CREATE OR REPLACE TRIGGER offline_tabelaprecoproduto_alteracao AFTER UPDATE ON tabelaprecoproduto
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codtabpreco');
+CREATE OR REPLACE TRIGGER offline_tabelaprecoproduto_exclusao AFTER DELETE ON tabelaprecoproduto
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codtabpreco');
+CREATE OR REPLACE TRIGGER offline_tabelaprecovendedor_insercao AFTER INSERT ON tabelaprecovendedor
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codtabelaprecovendedor');
+CREATE OR REPLACE TRIGGER offline_tabelaprecovendedor_alteracao AFTER UPDATE ON tabelaprecovendedor
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codtabelaprecovendedor');
+CREATE OR REPLACE TRIGGER offline_tabelaprecovendedor_exclusao AFTER DELETE ON tabelaprecovendedor
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codtabelaprecovendedor');
+CREATE OR REPLACE TRIGGER offline_formapagamento_insercao AFTER INSERT ON formapagamento
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codformapagamento');
+CREATE OR REPLACE TRIGGER offline_formapagamento_alteracao AFTER UPDATE ON formapagamento
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codformapagamento');
+CREATE OR REPLACE TRIGGER offline_formapagamento_exclusao AFTER DELETE ON formapagamento
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codformapagamento');
+CREATE OR REPLACE TRIGGER offline_produtopedidovenda_insercao AFTER INSERT ON produtopedidovenda
+    REFERENCING NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codprodutopedidovenda');
+CREATE OR REPLACE TRIGGER offline_produtopedidovenda_alteracao AFTER UPDATE ON produtopedidovenda
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codprodutopedidovenda');
+CREATE OR REPLACE TRIGGER offline_produtopedidovenda_exclusao AFTER DELETE ON produtopedidovenda
+    REFERENCING OLD TABLE AS antigas
+    FOR EACH STATEMENT EXECUTE FUNCTION registra_alteracao_offline('codprodutopedidovenda');
 
 -- Parents whose columns travel with their children's records.
 CREATE OR REPLACE TRIGGER offline_cidade_clientes AFTER UPDATE ON cidade
-    FOR EACH ROW EXECUTE FUNCTION
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION
         registra_alteracao_dependentes('codcidade', 'cliente', 'codcidade', 'codcliente');
 CREATE OR REPLACE TRIGGER offline_tabelapreco_precos AFTER UPDATE ON tabelapreco
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_dependentes('codtabelapreco',
-        'tabelaprecoproduto', 'codtabelapreco', 'codtabpreco');
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION
+        registra_alteracao_dependentes('codtabelapreco', 'tabelaprecoproduto', 'codtabelapreco',
+                                       'codtabpreco');
 CREATE OR REPLACE TRIGGER offline_pedidovenda_itens AFTER UPDATE ON pedidovenda
-    FOR EACH ROW EXECUTE FUNCTION registra_alteracao_dependentes('codpedidovenda',
-        'produtopedidovenda', 'codpedidovenda', 'codprodutopedidovenda');
+    REFERENCING OLD TABLE AS antigas NEW TABLE AS novas
+    FOR EACH STATEMENT EXECUTE FUNCTION
+        registra_alteracao_dependentes('codpedidovenda', 'produtopedidovenda', 'codpedidovenda',
+                                       'codprodutopedidovenda');
