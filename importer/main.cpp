@@ -1,4 +1,5 @@
 #include "ApresentadorJanelas.h"
+#include "UAlertaPedido.h"
 #include "uPrincipal.h"
 
 #include <QApplication>
@@ -6,11 +7,13 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VareloImportadorAPI"));
+    QApplication::setQuitOnLastWindowClosed(false);
 
     TApresentadorJanelas apresentador;
     InstalaApresentador(&apresentador);
 
-    importador::TFPrincipal principal;
+    importador::TFAlertaPedido aviso;
+    importador::TFPrincipal principal(&aviso);
     QObject::connect(&principal, &importador::TFPrincipal::ProgramaEncerrado, &app,
                      [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     principal.show();

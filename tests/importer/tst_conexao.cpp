@@ -3,7 +3,7 @@
 #include "Caminhos.h"
 #include "ConexaoBanco.h"
 #include "ConexaoImportador.h"
-#include "IVisaoImportador.h"
+#include "VisaoGravadora.h"
 #include "uFuncoesUteis.h"
 
 #include <QTcpServer>
@@ -11,16 +11,6 @@
 #include <QtTest>
 
 namespace {
-struct TVisaoGravadora : importador::IVisaoImportador {
-    QString Razao, Cnpj;
-    int Chamadas = 0;
-    void MostraEmitente(const QString& r, const QString& c) override {
-        Razao = r;
-        Cnpj = c;
-        ++Chamadas;
-    }
-};
-
 int portaLivre() {
     QTcpServer s;
     s.listen(QHostAddress::LocalHost, 0);
