@@ -202,8 +202,14 @@ QList<TColuna> TDataset::Colunas() {
     for (int i = 0; i < FRegistro.count(); ++i) {
         const QSqlField campo = FRegistro.field(i);
         TColuna c;
+        // A computed column may carry a table column's name ("... as nomecidade"): a column
+        // named by an alias is never written back.
+        const QRegularExpression apelido(QStringLiteral("\\bas\\s+\"?%1\"?(\\s|,|$)")
+                                             .arg(QRegularExpression::escape(campo.name())),
+                                         QRegularExpression::CaseInsensitiveOption);
+        const bool daTabela = !apelido.match(FSql).hasMatch();
         for (const TColuna& t : std::as_const(FCatalogo))
-            if (t.Nome.compare(campo.name(), Qt::CaseInsensitive) == 0)
+            if (daTabela && t.Nome.compare(campo.name(), Qt::CaseInsensitive) == 0)
                 c = t;
         if (!c.DaTabela) {
             c.Nome = campo.name();
