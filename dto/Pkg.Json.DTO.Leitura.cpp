@@ -55,7 +55,13 @@ TTexto Texto(const Value& v) {
 }
 
 QString ParaQString(const Value& v) {
-    return QString::fromUtf8(v.GetString(), v.GetStringLength());
+    const char* p = v.GetString();
+    const SizeType n = v.GetStringLength();
+    QString s = QString::fromUtf8(p, n);
+    // fromUtf8 drops a leading byte order mark; in a JSON string it is a character.
+    if (n >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0)
+        s.prepend(QChar(0xFEFF));
+    return s;
 }
 
 bool IgualSemCaixa(const char* a, const char* b, qsizetype n) {
