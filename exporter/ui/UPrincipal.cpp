@@ -1,6 +1,7 @@
 #include "UPrincipal.h"
 
 #include "ConexaoExportador.h"
+#include "Figuras.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -39,6 +40,7 @@ TFPrincipal::TFPrincipal(QWidget* parent) : QWidget(parent, Qt::Tool) {
     pnBarraAzul->setStyleSheet(QStringLiteral("background-color: #1A3783;"));
 
     imgLogo = rotulo(this, "imgLogo", QString(), QRect(0, 32, 266, 126));
+    imgLogo->setPixmap(figuras::Logo(QSize(250, 110)));
 
     pnDadosEmitente = new QWidget(this);
     pnDadosEmitente->setObjectName(QStringLiteral("pnDadosEmitente"));
@@ -67,6 +69,7 @@ TFPrincipal::TFPrincipal(QWidget* parent) : QWidget(parent, Qt::Tool) {
     }
 
     imgLocal = rotulo(this, "imgLocal", QString(), QRect(0, 217, 78, 44));
+    imgLocal->setPixmap(figuras::BancoLocal(QSize(78, 44)));
     pbStatus = new QProgressBar(this);
     pbStatus->setObjectName(QStringLiteral("pbStatus"));
     pbStatus->setGeometry(81, 219, 454, 44);
@@ -74,6 +77,7 @@ TFPrincipal::TFPrincipal(QWidget* parent) : QWidget(parent, Qt::Tool) {
     pbStatus->setRange(0, 1);
     pbStatus->setValue(0);
     imgNuvem = rotulo(this, "imgNuvem", QString(), QRect(539, 217, 69, 44));
+    imgNuvem->setPixmap(figuras::Nuvem(QSize(69, 44)));
 
     btnApagar = new QPushButton(QStringLiteral("Apagar Dados (Nuvem)"), this);
     btnApagar->setObjectName(QStringLiteral("btnApagar"));

@@ -62,10 +62,13 @@ QPixmap Logo(const QSize& tamanho) {
     QPixmap p = transparente(tamanho);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
-    const qreal lado = qMin(tamanho.height() * 0.8, tamanho.width() * 0.35);
     QFont fonte(QStringLiteral("DejaVu Sans"));
     fonte.setBold(true);
-    fonte.setPixelSize(int(lado * 0.55));
+    fonte.setPixelSize(100);
+    // Text width per pixel of bag height, so bag and name always fit side by side.
+    const qreal razao = QFontMetricsF(fonte).horizontalAdvance(QStringLiteral("varelo")) / 100 * 0.55;
+    const qreal lado = qMin(tamanho.height() * 0.8, tamanho.width() * 0.95 / (1.15 + razao));
+    fonte.setPixelSize(qMax(1, int(lado * 0.55)));
     const QFontMetricsF m(fonte);
     const qreal larguraTexto = m.horizontalAdvance(QStringLiteral("varelo"));
     const qreal total = lado + lado * 0.15 + larguraTexto;
