@@ -133,7 +133,11 @@ std::unique_ptr<TArmazem::TConexao> TArmazem::Conecta(const QString& banco) cons
                              usuario.constData(), senha.constData(),
                              nome.constData(),    "UTF8",
                              "servidor-nuvem",    nullptr};
-    auto c = std::make_unique<TConexao>(PQconnectdbParams(chaves, valores, 0));
+    PGconn* conexao = PQconnectdbParams(chaves, valores, 0);
+    // "already exists, skipping" and the like are of no use to anyone reading the output.
+    PQsetNoticeProcessor(
+        conexao, [](void*, const char*) {}, nullptr);
+    auto c = std::make_unique<TConexao>(conexao);
     if (!c->Boa())
         throw EErro(QStringLiteral("Sem conexão com o banco do serviço (%1:%2/%3)")
                         .arg(FConfig.Host)

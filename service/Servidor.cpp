@@ -18,6 +18,8 @@ namespace {
 const std::string TipoJson = "application/json";
 constexpr size_t TamanhoMaximoCorpo = size_t(64) << 20;
 const QString Prefixo = QStringLiteral("/api/ordix");
+// Marks an answer made by a scripted fault, which goes out exactly as scripted.
+const char* const CabecalhoFalha = "X-Falha-Programada";
 
 void responde(httplib::Response& res, const TResposta& r) {
     res.status = r.Status;
@@ -180,7 +182,7 @@ void TServidor::RegistraRotas() {
     // Every failure answer carries a JSON message, also those httplib makes itself (unknown
     // path, a body over the limit).
     FServidor->set_error_handler([](const httplib::Request& req, httplib::Response& res) {
-        if (!res.body.empty())
+        if (!res.body.empty() || res.has_header(CabecalhoFalha))
             return;
         const QString motivo = res.status == 404   ? QStringLiteral("caminho desconhecido")
                                : res.status == 413 ? QStringLiteral("corpo acima de 64 MiB")
@@ -277,6 +279,8 @@ void TServidor::TrataApi(const httplib::Request& req, const std::string& corpo,
         res.status = 500;
         return;
     }
+    if (falha && falha->Tipo != TFalha::TTipo::Atraso)
+        res.set_header(CabecalhoFalha, TFalha::NomeDoTipo(falha->Tipo).toStdString());
     responde(res, resposta);
 }
 
