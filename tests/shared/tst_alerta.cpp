@@ -318,7 +318,7 @@ private slots:
         QCOMPARE(alerta.pos(), QPoint(tela().width() / 2 - 406 / 2, tela().height() / 2 - 136 / 2));
     }
 
-    // Brancos nas pontas não contam na medida.
+    // Blanks and control characters at either end do not change the size.
     void tamanhoIgnoraBrancosNasPontas() {
         TFAlerta limpo;
         AjustaTamanhoAlerta(&limpo, textoLongo());
