@@ -203,5 +203,8 @@ TDateTime LeDataHoraISO8601(const QString& texto) {
         resto += MsPorDia;
         dias -= 1;
     }
+    // An offset may carry the first or the last day out of the years that have a text.
+    if (dias < PrimeiroDia || dias >= UltimoDia)
+        Falha("Invalid date string: %1", texto);
     return Compoe(dias, resto);
 }

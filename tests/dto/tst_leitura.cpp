@@ -307,6 +307,15 @@ void TstLeitura::datas_data() {
         << QByteArray(R"("2024-03-05T10:00:00+3")") << QDateTime() << zona << zona;
     const QString zz = QStringLiteral("Invalid time Offset string: 2024-03-05T10:00:00ZZ");
     QTest::newRow("ZZ") << QByteArray(R"("2024-03-05T10:00:00ZZ")") << QDateTime() << zz << zz;
+    const QString antes = QStringLiteral("Invalid date string: 0001-01-01T00:30+01:00");
+    QTest::newRow("offset before year 1")
+        << QByteArray(R"("0001-01-01T00:30+01:00")") << QDateTime() << antes << antes;
+    QTest::newRow("offset to the last day")
+        << QByteArray(R"("9999-12-31T20:00-03:00")") << QDateTime(QDate(9999, 12, 31), QTime(23, 0))
+        << QString() << QString();
+    const QString depois = QStringLiteral("Invalid date string: 9999-12-31T22:00-03:00");
+    QTest::newRow("offset after year 9999")
+        << QByteArray(R"("9999-12-31T22:00-03:00")") << QDateTime() << depois << depois;
     const QString naoTexto = QStringLiteral("Invalid JSON value for TPedido.Datapedido");
     QTest::newRow("true") << QByteArray("true") << QDateTime() << naoTexto
                           << QStringLiteral("Invalid JSON value for TProduto.DataUltimoPedido");
