@@ -214,25 +214,33 @@ QByteArray TServicoApi::VersaoJson(const QString& emitente) {
 }
 
 QByteArray TServicoApi::ListaPedidosJson(const QString& emitente) {
-    TListaPedido lista;
-    for (const TPedidoGuardado& g : FArmazem.PedidosPendentes(emitente)) {
-        auto p = std::make_unique<TPedido>();
-        p->SetAsJsonUtf8(g.Json);
-        if (g.CodCliente) {
-            p->Codcliente = *g.CodCliente;
-            if (p->Cliente())
-                p->Cliente()->Codcliente = *g.CodCliente;
+    const std::vector<TPedidoGuardado> guardados = FArmazem.PedidosPendentes(emitente);
+    // An order is kept as the JSON its TPedido wrote when it was queued; only those whose
+    // client the shop has reported since need to be read and written again.
+    QByteArray json = QByteArrayLiteral("{\"Items\":[");
+    for (size_t i = 0; i < guardados.size(); ++i) {
+        const TPedidoGuardado& g = guardados[i];
+        if (i > 0)
+            json += ',';
+        if (!g.CodCliente) {
+            json += g.Json;
+            continue;
         }
-        lista.Items.Add(std::move(p));
+        TPedido p;
+        p.SetAsJsonUtf8(g.Json);
+        p.Codcliente = *g.CodCliente;
+        if (p.Cliente())
+            p.Cliente()->Codcliente = *g.CodCliente;
+        json += p.AsJsonUtf8();
     }
-    lista.CurrentPage = 1;
-    lista.LastPage = 1;
-    lista.Total = lista.Items.Count();
-    // The wrapper writes "items" but reads only "Items": the shop's reader must find them.
-    QByteArray json = lista.AsJsonUtf8();
-    static const QByteArray escrito = QByteArrayLiteral("{\"items\":");
-    if (json.startsWith(escrito))
-        json.replace(0, escrito.size(), QByteArrayLiteral("{\"Items\":"));
+    // The rest of a paged wrapper as TListaPedido writes it: one page holding everything.
+    TListaPedido pagina;
+    pagina.CurrentPage = 1;
+    pagina.LastPage = 1;
+    pagina.Total = int(guardados.size());
+    const QByteArray resto = pagina.AsJsonUtf8();
+    json += ']';
+    json += resto.mid(resto.indexOf(",\"data\":"));
     return json;
 }
 
