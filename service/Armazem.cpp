@@ -304,17 +304,54 @@ std::vector<QString> TArmazem::Emitentes() {
     return lista;
 }
 
-int TArmazem::NovoIdCliente() {
+std::vector<int> TArmazem::NovosIds(const char* sql, int quantos) {
+    std::vector<int> ids;
+    if (quantos <= 0)
+        return ids;
     TEmprestimo c(*this);
-    TResultado r = c->Executa("SELECT nextval(pg_get_serial_sequence('cliente', 'id'))");
-    return QByteArray(PQgetvalue(r.get(), 0, 0)).toInt();
+    TResultado r = c->Executa(sql, {QByteArray::number(quantos)});
+    for (int i = 0; i < PQntuples(r.get()); ++i)
+        ids.push_back(QByteArray(PQgetvalue(r.get(), i, 0)).toInt());
+    return ids;
 }
 
-void TArmazem::GravaCliente(const QString& emitente, int id, const QByteArray& json) {
+std::vector<int> TArmazem::NovosIdsCliente(int quantos) {
+    return NovosIds("SELECT nextval(pg_get_serial_sequence('cliente', 'id'))"
+                    " FROM generate_series(1, $1::int)",
+                    quantos);
+}
+
+std::vector<int> TArmazem::NovosIdsPedido(int quantos) {
+    return NovosIds("SELECT nextval(pg_get_serial_sequence('pedido', 'idnuvem'))"
+                    " FROM generate_series(1, $1::int)",
+                    quantos);
+}
+
+void TArmazem::GravaFila(const std::vector<TClienteNovo>& clientes,
+                         const std::vector<TPedidoNovo>& pedidos) {
+    std::vector<QByteArray> ce, ci, cj, pe, pi, pc, pj;
+    for (const TClienteNovo& n : clientes) {
+        ce.push_back(n.Emitente.toUtf8());
+        ci.push_back(QByteArray::number(n.Id));
+        cj.push_back(n.Json);
+    }
+    for (const TPedidoNovo& n : pedidos) {
+        pe.push_back(n.Emitente.toUtf8());
+        pi.push_back(QByteArray::number(n.IdNuvem));
+        pc.push_back(QByteArray::number(n.IdCliente));
+        pj.push_back(n.Json);
+    }
     TEmprestimo c(*this);
-    c->Executa("INSERT INTO cliente (id, emitente, json) VALUES ($1, $2, $3)"
-               " ON CONFLICT (id) DO UPDATE SET json = EXCLUDED.json",
-               {QByteArray::number(id), emitente.toUtf8(), json});
+    emTransacao(c, [&] {
+        if (!clientes.empty())
+            c->Executa("INSERT INTO cliente (emitente, id, json)"
+                       " SELECT * FROM unnest($1::text[], $2::int[], $3::text[])",
+                       {arrayTexto(ce), arrayTexto(ci), arrayTexto(cj)});
+        if (!pedidos.empty())
+            c->Executa("INSERT INTO pedido (emitente, idnuvem, idcliente, json)"
+                       " SELECT * FROM unnest($1::text[], $2::int[], $3::int[], $4::text[])",
+                       {arrayTexto(pe), arrayTexto(pi), arrayTexto(pc), arrayTexto(pj)});
+    });
 }
 
 bool TArmazem::ClienteExiste(const QString& emitente, int id) {
@@ -342,20 +379,6 @@ std::vector<TClienteGuardado> TArmazem::Clientes(const QString& emitente) {
         lista.push_back({QByteArray(PQgetvalue(r.get(), i, 0)).toInt(),
                          inteiroOuNulo(r.get(), i, 1), bytes(r.get(), i, 2)});
     return lista;
-}
-
-int TArmazem::NovoIdPedido() {
-    TEmprestimo c(*this);
-    TResultado r = c->Executa("SELECT nextval(pg_get_serial_sequence('pedido', 'idnuvem'))");
-    return QByteArray(PQgetvalue(r.get(), 0, 0)).toInt();
-}
-
-void TArmazem::GravaPedido(const QString& emitente, int idnuvem, int idcliente,
-                           const QByteArray& json) {
-    TEmprestimo c(*this);
-    c->Executa(
-        "INSERT INTO pedido (idnuvem, emitente, idcliente, json) VALUES ($1, $2, $3, $4)",
-        {QByteArray::number(idnuvem), emitente.toUtf8(), QByteArray::number(idcliente), json});
 }
 
 std::vector<TPedidoGuardado> TArmazem::LePedidos(const QString& emitente, bool soPendentes) {

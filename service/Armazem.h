@@ -39,6 +39,19 @@ struct TPedidoGuardado {
     std::optional<int> CodCliente; // the client's local code, once the shop reported it
 };
 
+struct TClienteNovo {
+    QString Emitente;
+    int Id = 0;
+    QByteArray Json;
+};
+
+struct TPedidoNovo {
+    QString Emitente;
+    int IdNuvem = 0;
+    int IdCliente = 0;
+    QByteArray Json;
+};
+
 struct TClienteGuardado {
     int Id = 0;
     std::optional<int> CodCliente;
@@ -75,14 +88,15 @@ public:
     void ApagaTudo();
     std::vector<QString> Emitentes();
 
-    int NovoIdCliente();
-    void GravaCliente(const QString& emitente, int id, const QByteArray& json);
+    std::vector<int> NovosIdsCliente(int quantos);
     bool ClienteExiste(const QString& emitente, int id);
     bool AtualizaCodCliente(const QString& emitente, int id, int codcliente);
     std::vector<TClienteGuardado> Clientes(const QString& emitente);
 
-    int NovoIdPedido();
-    void GravaPedido(const QString& emitente, int idnuvem, int idcliente, const QByteArray& json);
+    std::vector<int> NovosIdsPedido(int quantos);
+    // Stores new clients and queued orders together, all or nothing.
+    void GravaFila(const std::vector<TClienteNovo>& clientes,
+                   const std::vector<TPedidoNovo>& pedidos);
     // The orders that wait for their confirmation, oldest first.
     std::vector<TPedidoGuardado> PedidosPendentes(const QString& emitente);
     std::vector<TPedidoGuardado> Pedidos(const QString& emitente);
@@ -99,6 +113,7 @@ private:
     void GravaLote(const QString& emitente, const QString& tabela,
                    const std::vector<TRegistro>& registros, bool substitui);
     std::vector<TPedidoGuardado> LePedidos(const QString& emitente, bool soPendentes);
+    std::vector<int> NovosIds(const char* sql, int quantos);
 
     friend class TEmprestimo;
     TConfigBanco FConfig;
