@@ -7,12 +7,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VareloExportadorApi"));
 
-    TApresentadorJanelas apresentador;
-    InstalaApresentador(&apresentador);
+    TApresentadorJanelas apresentador; // alerts and the loading window from now on
 
     exportador::TFPrincipal principal;
     principal.show();
     const int resultado = QApplication::exec();
-    InstalaApresentador(nullptr);
     return resultado;
 }

@@ -3,6 +3,8 @@
 #include "Erro.h"
 #include "uFuncoesUteis.h"
 
+#include <QCoreApplication>
+
 namespace importador {
 
 namespace {
@@ -28,6 +30,8 @@ void CriaDM() {
         return;
     try {
         modulo = std::make_unique<TDM1>();
+        // The connections must go before the SQL drivers do, at the application's end.
+        qAddPostRoutine(LiberaDM);
     } catch (const EErro& e) {
         GravaLogErro(QString(), QString(), QStringLiteral("CriaDM"), e.Mensagem(), true);
     } catch (const std::exception& e) {

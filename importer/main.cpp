@@ -9,8 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("VareloImportadorAPI"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    TApresentadorJanelas apresentador;
-    InstalaApresentador(&apresentador);
+    TApresentadorJanelas apresentador; // alerts and the loading window from now on
 
     importador::TFAlertaPedido aviso;
     importador::TFPrincipal principal(&aviso);
@@ -18,6 +17,5 @@ int main(int argc, char* argv[]) {
                      [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     principal.show();
     const int resultado = QApplication::exec();
-    InstalaApresentador(nullptr);
     return resultado;
 }

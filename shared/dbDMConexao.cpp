@@ -3,6 +3,8 @@
 #include "Erro.h"
 #include "uFuncoesUteis.h"
 
+#include <QCoreApplication>
+
 namespace {
 std::unique_ptr<TDMConexao> modulo;
 
@@ -91,8 +93,11 @@ void LiberaDMConexao() { modulo.reset(); }
 
 void AtivarDB(const TConexao& principal, int codigoFuncionario) {
     try {
-        if (!modulo)
+        if (!modulo) {
             modulo = std::make_unique<TDMConexao>();
+            // The connection must go before the SQL drivers do, at the application's end.
+            qAddPostRoutine(LiberaDMConexao);
+        }
         TDMConexao& dm = *modulo;
         dm.DBPostgres.Disconnect();
         dm.DBPostgres.Database = principal.Database;
