@@ -23,11 +23,17 @@ QByteArray arrayTexto(const std::vector<QByteArray>& itens) {
         if (n > 0)
             r += ',';
         r += '"';
-        for (char c : itens[n]) {
-            if (c == '"' || c == '\\')
-                r += '\\';
-            r += c;
+        // Copies the runs between characters that need a reverse solidus in one go.
+        const QByteArray& item = itens[n];
+        qsizetype inicio = 0;
+        for (qsizetype i = 0; i < item.size(); ++i) {
+            if (item[i] != '"' && item[i] != '\\')
+                continue;
+            r.append(item.constData() + inicio, i - inicio);
+            r += '\\';
+            inicio = i;
         }
+        r.append(item.constData() + inicio, item.size() - inicio);
         r += '"';
     }
     r += '}';

@@ -210,6 +210,8 @@ void TServidor::RegistraRotas() {
                                                         httplib::Response& res,
                                                         const httplib::ContentReader& leitor) {
         std::string corpo;
+        corpo.reserve(
+            std::min<size_t>(req.get_header_value<uint64_t>("Content-Length"), TamanhoMaximoCorpo));
         bool excedeu = false;
         const bool inteiro = leitor([&](const char* dados, size_t tamanho) {
             excedeu = corpo.size() + tamanho > TamanhoMaximoCorpo;

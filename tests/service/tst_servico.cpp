@@ -198,7 +198,9 @@ private slots:
         QFETCH(int, caso);
         const TCasoLote& c = CasosLote[caso];
         const QString tabela = QLatin1String(c.Tabela);
-        const TLote primeiro = c.Monta(c.Chave, {{1, false, "um"}, {2, false, "dois"}});
+        // Quotes, solidi and reverse solidi survive the storage unchanged.
+        const TLote primeiro =
+            c.Monta(c.Chave, {{1, false, "um"}, {2, false, QStringLiteral("dois \"/\\ ç")}});
         TRespostaHttp r = post(QLatin1String(c.Caminho), EmitenteA, primeiro.Corpo);
         QCOMPARE(r.StatusCode, 200);
         TRetorno retorno;
