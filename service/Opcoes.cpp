@@ -23,12 +23,13 @@ bool LeOpcoes(const QStringList& argumentos, TOpcoes& opcoes, QString& saida, in
         "A senha do banco vem de --bd-senha ou da variável VARELO_PGPASSWORD."));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Mostra esta ajuda."));
-    const QCommandLineOption endereco(QStringLiteral("endereco"),
-                                      QStringLiteral("Endereço de escuta, só loopback."),
-                                      QStringLiteral("ip"), opcoes.Endereco);
-    const QCommandLineOption portaOp(QStringLiteral("porta"),
-                                     QStringLiteral("Porta de escuta; 0 escolhe uma livre."),
-                                     QStringLiteral("n"), QString::number(opcoes.Porta));
+    const QCommandLineOption endereco(
+        QStringLiteral("endereco"),
+        QStringLiteral("Endereço de escuta, só loopback (padrão: %1).").arg(opcoes.Endereco),
+        QStringLiteral("ip"), opcoes.Endereco);
+    const QCommandLineOption portaOp(
+        QStringLiteral("porta"), QStringLiteral("Porta de escuta; 0 (o padrão) escolhe uma livre."),
+        QStringLiteral("n"), QString::number(opcoes.Porta));
     const QCommandLineOption certificado(
         QStringLiteral("certificado"),
         QStringLiteral("Certificado do servidor (PEM, com a cadeia); liga o HTTPS."),
@@ -36,24 +37,28 @@ bool LeOpcoes(const QStringList& argumentos, TOpcoes& opcoes, QString& saida, in
     const QCommandLineOption chave(QStringLiteral("chave"),
                                    QStringLiteral("Chave privada do certificado (PEM)."),
                                    QStringLiteral("arquivo"));
-    const QCommandLineOption linhas(QStringLiteral("linhas"),
-                                    QStringLiteral("Linhas de execução que atendem conexões."),
-                                    QStringLiteral("n"), QString::number(opcoes.Linhas));
-    const QCommandLineOption bdHost(QStringLiteral("bd-host"),
-                                    QStringLiteral("Servidor PostgreSQL do serviço."),
-                                    QStringLiteral("host"), host);
+    const QCommandLineOption linhas(
+        QStringLiteral("linhas"),
+        QStringLiteral("Linhas de execução que atendem conexões (padrão: %1).").arg(opcoes.Linhas),
+        QStringLiteral("n"), QString::number(opcoes.Linhas));
+    const QCommandLineOption bdHost(
+        QStringLiteral("bd-host"),
+        QStringLiteral("Servidor PostgreSQL do serviço (padrão: %1).").arg(host),
+        QStringLiteral("host"), host);
     const QCommandLineOption bdPorta(QStringLiteral("bd-porta"),
-                                     QStringLiteral("Porta do PostgreSQL."), QStringLiteral("n"),
-                                     porta);
-    const QCommandLineOption bdUsuario(QStringLiteral("bd-usuario"),
-                                       QStringLiteral("Usuário do PostgreSQL."),
-                                       QStringLiteral("nome"), usuario);
+                                     QStringLiteral("Porta do PostgreSQL (padrão: %1).").arg(porta),
+                                     QStringLiteral("n"), porta);
+    const QCommandLineOption bdUsuario(
+        QStringLiteral("bd-usuario"),
+        QStringLiteral("Usuário do PostgreSQL (padrão: %1).").arg(usuario), QStringLiteral("nome"),
+        usuario);
     const QCommandLineOption bdSenha(QStringLiteral("bd-senha"),
                                      QStringLiteral("Senha do PostgreSQL."),
                                      QStringLiteral("senha"));
     const QCommandLineOption bdNome(
         QStringLiteral("bd-nome"),
-        QStringLiteral("Banco do serviço; criado, com as tabelas, quando falta."),
+        QStringLiteral("Banco do serviço, criado com as tabelas quando falta (padrão: %1).")
+            .arg(padrao.Nome),
         QStringLiteral("nome"), padrao.Nome);
     p.addOptions({help, endereco, portaOp, certificado, chave, linhas, bdHost, bdPorta, bdUsuario,
                   bdSenha, bdNome});
