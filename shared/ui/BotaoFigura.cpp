@@ -53,3 +53,9 @@ QToolButton* CriaBotaoFigura(QWidget* pai, const QString& nome, const QString& t
     }
     return botao;
 }
+
+QFont FonteFormulario(const QFont& base) {
+    QFont fonte = base;
+    fonte.setPixelSize(11);
+    return fonte;
+}

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QFont;
 class QToolButton;
 class QWidget;
 
@@ -11,3 +12,6 @@ enum class TFigura { Confirmar, Cancelar, Localizar };
 // pictures are drawn here. Localizar makes the small glyph button of a lookup instead.
 QToolButton* CriaBotaoFigura(QWidget* pai, const QString& nome, const QString& texto,
                              TFigura figura);
+
+// The forms' font: the system's, at the small size their fixed layouts were drawn for.
+QFont FonteFormulario(const QFont& base);

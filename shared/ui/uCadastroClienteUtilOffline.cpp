@@ -39,12 +39,19 @@ QString soDigitos(const QString& texto) {
     return digitos;
 }
 
+// Wide enough for the bold style the title takes while its control has the focus.
+void ajustaTitulo(QLabel* label) {
+    QFont largo = label->font();
+    largo.setBold(true);
+    label->resize(QFontMetrics(largo).horizontalAdvance(label->text()) + 4, 15);
+}
+
 QLabel* titulo(QWidget* pai, const QString& nome, const QString& texto, int x, int y,
                bool negrito = false) {
     auto* label = new QLabel(texto, pai);
     label->setObjectName(nome);
     label->move(x, y);
-    label->resize(label->sizeHint().width() + 12, 14);
+    ajustaTitulo(label);
     if (negrito) {
         QFont fonte = label->font();
         fonte.setBold(true);
@@ -95,6 +102,7 @@ void TFCadastroClienteUtilOffline::montaTela() {
     setWindowTitle(QStringLiteral("Cadastrar Cliente"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(604, 284);
+    setFont(FonteFormulario(font()));
 
     auto edit = [this](const QString& nome, QLabel* label, int x, int y, int largura,
                        const QString& coluna) {
@@ -341,7 +349,7 @@ void TFCadastroClienteUtilOffline::FormShow() {
             lbCodigo->setText(QStringLiteral("Código"));
             dbCodigo->SetDataField(&TabCliente, QStringLiteral("codcliente"));
         }
-        lbCodigo->adjustSize();
+        ajustaTitulo(lbCodigo);
     } catch (const EErro& e) {
         alerta(e.Mensagem());
     }

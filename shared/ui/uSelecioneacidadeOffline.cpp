@@ -30,6 +30,7 @@ TFSelecaoCidadeOffline::TFSelecaoCidadeOffline(TFCadastroClienteUtilOffline& cad
     setWindowTitle(QStringLiteral("Selecione a cidade"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(406, 307);
+    setFont(FonteFormulario(font()));
 
     Label1 = new QLabel(QStringLiteral("Nome Cidade"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -48,7 +49,7 @@ TFSelecaoCidadeOffline::TFSelecaoCidadeOffline(TFCadastroClienteUtilOffline& cad
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setTabKeyNavigation(false);
     DBGrid1->verticalHeader()->setDefaultSectionSize(18);
-    DBGrid1->verticalHeader()->setFixedWidth(12);
+    DBGrid1->verticalHeader()->setVisible(false);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
