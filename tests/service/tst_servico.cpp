@@ -1,6 +1,7 @@
 // The reference service over real HTTP and HTTPS: every endpoint with bodies written by the
 // DTO classes, tenants kept apart, refusals, the order life cycle, versions, scripted faults,
 // the request log, limits, and data kept across a restart.
+#include "BancoTeste.h"
 #include "Dto.AttRequest.h"
 #include "Dto.Cliente.h"
 #include "Dto.CodigoBarra.h"
@@ -561,6 +562,46 @@ private slots:
         const QJsonObject fila2 = s.EnfileiraPedidos(EmitenteA, pedidoDoAplicativo("Bia"));
         QVERIFY(fila2.value("pedidos").toArray().at(0).toObject().value("idnuvem").toInt() >
                 idnuvem);
+    }
+
+    // scripts/servico, as scripts/demo and the benchmarks use it.
+    void scriptIniciaOServico() {
+        QFETCH_GLOBAL(bool, https);
+        QTemporaryDir pasta;
+        const QString banco =
+            QStringLiteral("nuvem_script_%1").arg(QCoreApplication::applicationPid());
+        QProcess p;
+        QProcessEnvironment amb = QProcessEnvironment::systemEnvironment();
+        amb.insert(
+            QStringLiteral("VARELO_BUILD"),
+            QFileInfo(QStringLiteral(VARELO_SERVIDOR_NUVEM)).absoluteDir().absoluteFilePath(".."));
+        p.setProcessEnvironment(amb);
+        QStringList args{QStringLiteral(VARELO_SOURCE_DIR "/scripts/servico"), "--banco", banco,
+                         "--pasta", pasta.path()};
+        if (https)
+            args << QStringLiteral("--https");
+        p.start(QStringLiteral("bash"), args);
+        QVERIFY(p.waitForFinished(60000));
+        const QString saida = QString::fromUtf8(p.readAllStandardOutput());
+        QCOMPARE(p.exitCode(), 0);
+        const QRegularExpressionMatch m =
+            QRegularExpression(
+                QStringLiteral("VARELO_API_URL=(\\S*) VARELO_API_CA=(\\S*) VARELO_API_PID=(\\d+)"))
+                .match(saida);
+        QVERIFY2(m.hasMatch(), qPrintable(saida));
+        const QString url = m.captured(1);
+        const QString ca = m.captured(2) == QLatin1String("''") ? QString() : m.captured(2);
+        const qint64 pid = m.captured(3).toLongLong();
+        const auto para = qScopeGuard([&] {
+            QProcess::execute(QStringLiteral("kill"), {QString::number(pid)});
+            ExecutaSqlTeste(QStringLiteral("postgres"),
+                            QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(banco));
+        });
+        QCOMPARE(url.startsWith(QLatin1String("https://")), https);
+        QCOMPARE(ca.isEmpty(), !https);
+        const TRespostaHttp r =
+            TClienteHttp(url, ca).Post(QStringLiteral("/versaotabelas"), EmitenteA, "{}");
+        QCOMPARE(r.StatusCode, 200);
     }
 
     void opcoesRecusadas_data() {
