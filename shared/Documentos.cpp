@@ -17,15 +17,6 @@ QString semSeparadores(QString valor) {
     return valor;
 }
 
-QString soDigitos(const QString& valor) {
-    QString digitos;
-    digitos.reserve(valor.size());
-    for (const QChar c : valor)
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            digitos.append(c);
-    return digitos;
-}
-
 // One modulo-11 check digit over the first `pesos.size()` digits.
 template <std::size_t N>
 int digitoVerificador(const QString& digitos, const std::array<int, N>& pesos) {
@@ -75,8 +66,17 @@ QString mascaraCnpj(const QString& s) {
 }
 } // namespace
 
+QString SoDigitos(const QString& texto) {
+    QString digitos;
+    digitos.reserve(texto.size());
+    for (const QChar c : texto)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digitos.append(c);
+    return digitos;
+}
+
 bool ValidaCnpjCpf(const QString& Valor) {
-    const QString digitos = soDigitos(semSeparadores(Valor));
+    const QString digitos = SoDigitos(semSeparadores(Valor));
     if (digitos.size() >= 1 && digitos.size() <= 11)
         return cpfValido(digitos);
     if (digitos.size() == 14)
@@ -90,7 +90,7 @@ QString FormataCnpjCpf(const QString& Valor, bool Validar) {
         // A valid number is masked from its own digits, whatever else was typed around them
         // (spaces, commas): a CPF never comes out in the CNPJ mask, nor a valid CNPJ as empty.
         if (ValidaCnpjCpf(s)) {
-            const QString digitos = soDigitos(s);
+            const QString digitos = SoDigitos(s);
             return digitos.size() == 11 ? mascaraCpf(digitos) : mascaraCnpj(digitos);
         }
         if (s.size() >= 1 && s.size() <= 11) {

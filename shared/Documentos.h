@@ -15,6 +15,9 @@ bool ValidaCnpjCpf(const QString& Valor);
 // with Validar, an empty text and the CPF or CNPJ alert (none for 12 or 13 characters).
 QString FormataCnpjCpf(const QString& Valor, bool Validar);
 
+// The characters "0" to "9" of texto, in order.
+QString SoDigitos(const QString& texto);
+
 // The alerts FormataCnpjCpf may show.
 extern const QString MensagemCpfInvalido;
 extern const QString MensagemCnpjInvalido;

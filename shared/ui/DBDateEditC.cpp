@@ -79,12 +79,14 @@ void TDBDateEditC::AbreCalendario() {
         FCalendario = new QCalendarWidget(this);
         FCalendario->setObjectName(QStringLiteral("calendario"));
         FCalendario->setWindowFlags(Qt::Popup);
-        connect(FCalendario, &QCalendarWidget::clicked, this, [this](QDate data) {
+        auto escolhe = [this](QDate data) {
             setText(data.toString(FormatoData));
             gravaTexto();
             FCalendario->hide();
             setFocus(Qt::PopupFocusReason);
-        });
+        };
+        connect(FCalendario, &QCalendarWidget::clicked, this, escolhe);
+        connect(FCalendario, &QCalendarWidget::activated, this, escolhe);
     }
     if (Data().isValid())
         FCalendario->setSelectedDate(Data());

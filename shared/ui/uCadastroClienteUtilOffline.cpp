@@ -31,14 +31,6 @@ void alerta(const QString& texto) {
     ExibeMensagem(texto, TTipoAlerta::TAPressioneESC);
 }
 
-QString soDigitos(const QString& texto) {
-    QString digitos;
-    for (const QChar c : texto)
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            digitos.append(c);
-    return digitos;
-}
-
 // Wide enough for the bold style the title takes while its control has the focus.
 void ajustaTitulo(QLabel* label) {
     QFont largo = label->font();
@@ -376,7 +368,7 @@ void TFCadastroClienteUtilOffline::btnConfirmarClick() {
     auto vazio = [this](const char* coluna) {
         return TabCliente.AsString(QString::fromLatin1(coluna)).trimmed().isEmpty();
     };
-    const QString cep = soDigitos(TabCliente.AsString(QStringLiteral("cep"))).trimmed();
+    const QString cep = SoDigitos(TabCliente.AsString(QStringLiteral("cep"))).trimmed();
     if (vazio("razaosocialnome") || vazio("logradouro") || vazio("numero") || vazio("bairro") ||
         TabCliente.FieldByName(QStringLiteral("codcidade")).toInt() <= 0 || cep.size() != 8) {
         alerta(MensagemCadastroIncompleto);
@@ -398,7 +390,7 @@ void TFCadastroClienteUtilOffline::btnConfirmarClick() {
                                    TabCliente.FieldByName(QStringLiteral("codcliente")));
         QVerificaCnpj.SetParametro(QStringLiteral("cnpjformatado"),
                                    FormataCnpjCpf(documento, true));
-        QVerificaCnpj.SetParametro(QStringLiteral("cnpjsemformatar"), soDigitos(documento));
+        QVerificaCnpj.SetParametro(QStringLiteral("cnpjsemformatar"), SoDigitos(documento));
         QVerificaCnpj.Open();
         if (QVerificaCnpj.FieldByName(QStringLiteral("codcliente")).toInt() > 0) {
             alerta(MensagemCnpjCpfJaCadastrado);

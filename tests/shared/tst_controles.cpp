@@ -11,6 +11,8 @@
 #include "DBEditC.h"
 
 #include <memory>
+#include <QAbstractItemView>
+#include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
@@ -328,6 +330,20 @@ void TstControles::dataGravaAColuna() {
 
     tab->SetCampo(QStringLiteral("nascimento"), QDate(2001, 2, 3));
     QCOMPARE(data->text(), QStringLiteral("03/02/2001"));
+
+    // The calendar button opens on the date shown; a day chosen with the keyboard is written.
+    data->actions().first()->trigger();
+    auto* calendario = data->findChild<QCalendarWidget*>();
+    QVERIFY(calendario && calendario->isVisible());
+    QCOMPARE(calendario->selectedDate(), QDate(2001, 2, 3));
+    auto* dias = calendario->findChild<QAbstractItemView*>();
+    QVERIFY(dias);
+    QTest::keyClick(dias, Qt::Key_Right);
+    QTest::keyClick(dias, Qt::Key_Return);
+    QVERIFY(!calendario->isVisible());
+    QCOMPARE(data->text(), QStringLiteral("04/02/2001"));
+    QCOMPARE(tab->FieldByName(QStringLiteral("nascimento")).toDate(), QDate(2001, 2, 4));
+    data->setFocus();
 
     TApresentadorGravador apresentador;
     b.Outro->setFocus(Qt::TabFocusReason);
