@@ -373,6 +373,13 @@ void TServidor::RegistraAdmin() {
         f.Status = o.value(QStringLiteral("status")).toInt(500);
         f.Corpo = o.value(QStringLiteral("corpo")).toString().toUtf8();
         f.AtrasoMs = o.value(QStringLiteral("atraso_ms")).toInt(0);
+        if (f.Vezes < 1 || f.Status < 100 || f.Status > 599 || f.AtrasoMs < 0 ||
+            f.AtrasoMs > 600000) {
+            respondeMensagem(res, 400,
+                             QStringLiteral("Falha inválida: vezes ≥ 1, status de 100 a 599, "
+                                            "atraso_ms de 0 a 600000"));
+            return;
+        }
         FFalhas.Adiciona(f);
         respondeMensagem(res, 200, QStringLiteral("Falha programada"));
     });

@@ -500,6 +500,11 @@ private slots:
         const TRespostaHttp recusada = servico().Admin("POST", QStringLiteral("/dev/falhas"),
                                                        R"({"caminho":"/x","tipo":"explodir"})");
         QCOMPARE(recusada.StatusCode, 400);
+        QCOMPARE(servico()
+                     .Admin("POST", QStringLiteral("/dev/falhas"),
+                            R"({"caminho":"/x","tipo":"status","status":42})")
+                     .StatusCode,
+                 400);
     }
 
     void registroDeRequisicoes() {
