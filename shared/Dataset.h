@@ -47,6 +47,7 @@ public:
     // Binds one ":name" placeholder of the statement or its condition at the next Open.
     void SetParametro(const QString& nome, const QVariant& valor);
 
+    // Open and Close drop a change that was not posted or applied.
     void Open(); // throws EErro with the database's text
     void Close();
     void Refresh();
