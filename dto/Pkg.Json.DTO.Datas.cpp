@@ -3,7 +3,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 
 namespace {
 
@@ -97,17 +96,6 @@ QDateTime TDateTimeParaDataHora(TDateTime valor, Qt::TimeSpec spec) {
     if (!DecodeDateTime(valor, data, hora))
         return {};
     return QDateTime(data, hora, spec);
-}
-
-QByteArray TextoDataHora(TDateTime valor) {
-    QDate d;
-    QTime h;
-    if (!DecodeDateTime(valor, d, h))
-        throw EJsonDTO(QStringLiteral("Invalid date value: %1").arg(valor));
-    char buf[40];
-    const int n = std::snprintf(buf, sizeof buf, "%.4d-%.2d-%.2dT%.2d:%.2d:%.2d.%.3dZ", d.year(),
-                                d.month(), d.day(), h.hour(), h.minute(), h.second(), h.msec());
-    return QByteArray(buf, n);
 }
 
 TDateTime LeDataHoraISO8601(const QString& texto) {

@@ -158,6 +158,7 @@ struct TCampo {
     QString Nome;            // the property as the class names it: "Codpedidovenda", "ID"
     QByteArray Chave;        // JSON key mark, matched exactly when read; empty when none
     QByteArray ChaveEscrita; // the key written: Chave, or Nome with its first letter lowered
+    QByteArray Prefixo;      // "key": as the writer puts it before the value
     TTipoCampo Tipo = TTipoCampo::Inteiro;
     bool SuprimeZero = false; // DataHora written as "" when zero and read from ""
 
@@ -265,6 +266,7 @@ private:
             if (c.ChaveEscrita[0] >= 'A' && c.ChaveEscrita[0] <= 'Z')
                 c.ChaveEscrita[0] = static_cast<char>(c.ChaveEscrita[0] - 'A' + 'a');
         }
+        c.Prefixo = '"' + c.ChaveEscrita + "\":";
         FD.Campos.push_back(std::move(c));
         return FD.Campos.back();
     }
