@@ -21,9 +21,33 @@ TDM1::TDM1()
                     QStringLiteral("select c.IMPORTARPEDIDOAUTOMATICOIMPORTADOR, "
                                    "c.utilizamultiplopgtopedido, "
                                    "c.GravarPedidoFechadoImportadoOrdixMobile from configuracao "
-                                   "c, configuracao2 c2")) {}
+                                   "c, configuracao2 c2")),
+      TabPedido(ZConnection1, QStringLiteral("select * from pedidovenda where codpedidovenda = 0")),
+      TabProdutoPedido(ZConnection1,
+                       QStringLiteral("select * from produtopedidovenda where codpedidovenda= 0")),
+      TabPgtoPedido(ZConnection1,
+                    QStringLiteral("select * from pgtopedidovenda where codpedidovenda = 0")),
+      TabParcelas(ZConnection1, QStringLiteral("select * from pgtopedidoimportacao where "
+                                               "codpedidoimportacao =0")),
+      TabCliente(ZConnection1, QStringLiteral("Select * from cliente")),
+      QPedidoImportado(ZConnection1,
+                       QStringLiteral("select codpedidovenda from pedidovenda where idnuvem = "
+                                      ":idnuvem order by codpedidovenda limit 1")),
+      QAtualizaSequencia(ZConnection1,
+                         QStringLiteral("select setval('produtopedidovenda_codprodutopedidovenda_"
+                                        "seq' ,(select max(codprodutopedidovenda) from "
+                                        "produtopedidovenda));")) {
+    for (TDataset* q : {&TabPedido, &TabProdutoPedido, &TabPgtoPedido, &TabParcelas, &TabCliente})
+        q->CachedUpdates = true;
+}
 
-TDM1* DM1() { return modulo.get(); }
+void TDM1::ExecutaSQL(TDataset& query) {
+    ExecutaSql(ZConnection1, query.TextoSql());
+}
+
+TDM1* DM1() {
+    return modulo.get();
+}
 
 void CriaDM() {
     if (modulo)
@@ -40,6 +64,8 @@ void CriaDM() {
     }
 }
 
-void LiberaDM() { modulo.reset(); }
+void LiberaDM() {
+    modulo.reset();
+}
 
 } // namespace importador

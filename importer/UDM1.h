@@ -7,7 +7,8 @@
 
 namespace importador {
 
-// The importer's data module: the main connection and its queries.
+// The importer's data module: the main connection and its queries. The order tables' queries
+// match no row: they serve to insert, each new row drawing its key from the table's sequence.
 class TDM1 {
 public:
     TDM1();
@@ -15,6 +16,20 @@ public:
     TConexao ZConnection1;
     TDataset TabEmitente;
     TDataset QConfiguracao;
+    TDataset TabPedido;
+    TDataset TabProdutoPedido;
+    TDataset TabPgtoPedido;
+    TDataset TabParcelas;
+    // Its condition is replaced before each lookup, with the value bound.
+    TDataset TabCliente;
+    // An order already stored by an earlier pass: parameter :idnuvem.
+    TDataset QPedidoImportado;
+    // Puts the order-line key sequence at the highest key present, in case rows were inserted
+    // with keys of their own. Run with ExecutaSQL.
+    TDataset QAtualizaSequencia;
+
+    // Runs a query's statement as it stands, without reading a result.
+    void ExecutaSQL(TDataset& query);
 };
 
 // The program's data module (null until CriaDM made it).
