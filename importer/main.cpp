@@ -1,4 +1,6 @@
 #include "ApresentadorJanelas.h"
+#include "UDM1.h"
+#include "uCadastroClienteUtilOffline.h"
 #include "UAlertaPedido.h"
 #include "uPrincipal.h"
 
@@ -15,7 +17,12 @@ int main(int argc, char* argv[]) {
     importador::TFPrincipal principal(&aviso);
     QObject::connect(&principal, &importador::TFPrincipal::ProgramaEncerrado, &app,
                      [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    // The offline client forms work on the data module's connection; created hidden.
+    importador::CriaDM();
+    if (importador::DM1())
+        CriaFormulariosOffline(importador::DM1()->ZConnection1);
     principal.show();
     const int resultado = QApplication::exec();
+    LiberaFormulariosOffline();
     return resultado;
 }
