@@ -91,14 +91,18 @@ QString textoAlteracoes(const TConsultaAlteracoes& c) {
 }
 
 const TConsultaAlteracoes FormaPagamento{
-    "formapagamento fp", "fp.codformapagamento", "offline_formapagamento", "", "",
+    "formapagamento fp",
+    "fp.codformapagamento",
+    "offline_formapagamento",
+    "",
+    "",
     "fp.descricao, fp.tipotratamento, fp.intervalo, fp.parcelas",
     "fp.descricao, fp.tipotratamento, fp.intervalo, fp.parcelas"};
 
-#define VARELO_COLUNAS_CLIENTE                                                                    \
-    "c.codvendedor, c.codcidade, c.razaosocialnome, c.nomefantasia, c.contato, ci.nomecidade, "   \
-    "ci.uf, c.cep, c.logradouro, c.numero, c.complemento, c.bairro, c.telefone, c.fax, "          \
-    "c.celular, c.inscricaoestadualrg, c.inscricaomunicipal, c.email, c.cnpjcpf, c.tipopreco, "   \
+#define VARELO_COLUNAS_CLIENTE                                                                     \
+    "c.codvendedor, c.codcidade, c.razaosocialnome, c.nomefantasia, c.contato, ci.nomecidade, "    \
+    "ci.uf, c.cep, c.logradouro, c.numero, c.complemento, c.bairro, c.telefone, c.fax, "           \
+    "c.celular, c.inscricaoestadualrg, c.inscricaomunicipal, c.email, c.cnpjcpf, c.tipopreco, "    \
     "c.exibirnodispositivo, c.inativo, c.acrescimoindividual, c.pedidocomst"
 const TConsultaAlteracoes Cliente{"cliente c",
                                   "c.codcliente",
@@ -108,31 +112,34 @@ const TConsultaAlteracoes Cliente{"cliente c",
                                   VARELO_COLUNAS_CLIENTE,
                                   VARELO_COLUNAS_CLIENTE};
 
-const TConsultaAlteracoes Grupo{"grupo g", "g.codgrupo", "offline_grupo", "", "",
-                                "g.codsetor, g.nomegrupo", "g.codsetor, g.nomegrupo"};
+const TConsultaAlteracoes Grupo{"grupo g",
+                                "g.codgrupo",
+                                "offline_grupo",
+                                "",
+                                "",
+                                "g.codsetor, g.nomegrupo",
+                                "g.codsetor, g.nomegrupo"};
 
-const TConsultaAlteracoes Marca{"marca m", "m.codmarca", "offline_marca", "", "",
-                                "m.marcadescricao", "m.marcadescricao"};
+const TConsultaAlteracoes Marca{"marca m", "m.codmarca",       "offline_marca",   "",
+                                "",        "m.marcadescricao", "m.marcadescricao"};
 
-const TConsultaAlteracoes CodigoBarra{"codigobarra cb",       "cb.codcodigobarra",
-                                      "offline_codigobarra",  "",
-                                      "",                     "cb.codproduto, cb.codigobarra",
+const TConsultaAlteracoes CodigoBarra{"codigobarra cb",
+                                      "cb.codcodigobarra",
+                                      "offline_codigobarra",
+                                      "",
+                                      "",
+                                      "cb.codproduto, cb.codigobarra",
                                       "cb.codproduto, cb.codigobarra"};
 
-#define VARELO_COLUNAS_PRODUTO                                                                    \
-    "p.quantidade, p.descricao, p.aplicacao, p.preco, p.precorevenda, p.precorevista, p.mva, "    \
-    "p.ncm, p.unidademedida, p.codgrupo, p.codalternativoa, p.promocao, p.codmarca, "             \
+#define VARELO_COLUNAS_PRODUTO                                                                     \
+    "p.quantidade, p.descricao, p.aplicacao, p.preco, p.precorevenda, p.precorevista, p.mva, "     \
+    "p.ncm, p.unidademedida, p.codgrupo, p.codalternativoa, p.promocao, p.codmarca, "              \
     "p.pesoparacalculo, p.tipo, p.imagem, p.exibirtablet, p.inativo"
-const TConsultaAlteracoes Produto{"produto p",
-                                  "p.codproduto",
-                                  "offline_produto",
-                                  "",
-                                  "",
-                                  VARELO_COLUNAS_PRODUTO,
-                                  VARELO_COLUNAS_PRODUTO};
+const TConsultaAlteracoes Produto{"produto p", "p.codproduto",         "offline_produto",     "",
+                                  "",          VARELO_COLUNAS_PRODUTO, VARELO_COLUNAS_PRODUTO};
 
-#define VARELO_COLUNAS_TABELAPRECO                                                                \
-    "tp.codtabelapreco, tp.descricao, tp.regiao, tpp.codproduto, tpp.preco, tpp.precofaccao, "    \
+#define VARELO_COLUNAS_TABELAPRECO                                                                 \
+    "tp.codtabelapreco, tp.descricao, tp.regiao, tpp.codproduto, tpp.preco, tpp.precofaccao, "     \
     "tpp.precominimo"
 const TConsultaAlteracoes TabelaPreco{
     "tabelaprecoproduto tpp",
@@ -151,24 +158,24 @@ const TConsultaAlteracoes TabelaPrecoVendedor{"tabelaprecovendedor tpv",
                                               "tpv.codvendedor, tpv.codtabelapreco",
                                               "tpv.codvendedor, tpv.codtabelapreco"};
 
-const TConsultaAlteracoes Funcionario{"funcionario f",       "f.codfuncionario",
-                                      "offline_funcionario", "",
-                                      "",                    "f.nome, f.usuario, f.senha",
+const TConsultaAlteracoes Funcionario{"funcionario f",
+                                      "f.codfuncionario",
+                                      "offline_funcionario",
+                                      "",
+                                      "",
+                                      "f.nome, f.usuario, f.senha",
                                       "f.nome, f.usuario, f.senha"};
 
-#define VARELO_COLUNAS_VENDEDOR                                                                   \
+#define VARELO_COLUNAS_VENDEDOR                                                                    \
     "v.nome, v.codfuncionario, v.ultilizarmultiplosprecostabelapreco, v.valormaxdesconto"
-const TConsultaAlteracoes Vendedor{"vendedor v", "v.codvendedor", "offline_vendedor", "", "",
-                                   VARELO_COLUNAS_VENDEDOR, VARELO_COLUNAS_VENDEDOR};
+const TConsultaAlteracoes Vendedor{
+    "vendedor v", "v.codvendedor",         "offline_vendedor",     "",
+    "",           VARELO_COLUNAS_VENDEDOR, VARELO_COLUNAS_VENDEDOR};
 
 #define VARELO_COLUNAS_VINCULO "vp.codproduto, vp.aliquotaicms, vp.mva, vp.ufemissao"
-const TConsultaAlteracoes VinculoProdutoCfop{"vinculoprodutocfop vp",
-                                             "vp.codvinculoprodutocfop",
-                                             "offline_vinculoprodutocfop",
-                                             "",
-                                             "and vp.cstcsosn = '201'",
-                                             VARELO_COLUNAS_VINCULO,
-                                             VARELO_COLUNAS_VINCULO};
+const TConsultaAlteracoes VinculoProdutoCfop{
+    "vinculoprodutocfop vp",   "vp.codvinculoprodutocfop", "offline_vinculoprodutocfop", "",
+    "and vp.cstcsosn = '201'", VARELO_COLUNAS_VINCULO,     VARELO_COLUNAS_VINCULO};
 
 const TConsultaAlteracoes HistoricoPedido{
     "pedidovenda pv",
@@ -196,8 +203,7 @@ TDM1::TDM1()
       QConfiguracao(ZConnection1, QLatin1String(TextoConfiguracao)),
       QFormaPagamento(ZConnection1, textoAlteracoes(FormaPagamento)),
       QCliente(ZConnection1, textoAlteracoes(Cliente)),
-      QGrupo(ZConnection1, textoAlteracoes(Grupo)),
-      QMarca(ZConnection1, textoAlteracoes(Marca)),
+      QGrupo(ZConnection1, textoAlteracoes(Grupo)), QMarca(ZConnection1, textoAlteracoes(Marca)),
       QCodigoBarra(ZConnection1, textoAlteracoes(CodigoBarra)),
       QProduto(ZConnection1, textoAlteracoes(Produto)),
       QTabelaPreco(ZConnection1, textoAlteracoes(TabelaPreco)),
@@ -221,7 +227,9 @@ int ContaAlteracoes(TConexao& conexao, const TDataset& consulta, int versao) {
     return q.next() ? q.value(0).toInt() : 0;
 }
 
-TDM1* DM1() { return modulo.get(); }
+TDM1* DM1() {
+    return modulo.get();
+}
 
 void CriaDM() {
     if (modulo)
@@ -236,6 +244,8 @@ void CriaDM() {
     }
 }
 
-void LiberaDM() { modulo.reset(); }
+void LiberaDM() {
+    modulo.reset();
+}
 
 } // namespace exportador
