@@ -102,6 +102,20 @@ void TFPrincipal::MostraEmitente(const QString& razaoSocial, const QString& cnpj
     LblCnpjEmitente->setText(cnpjcpf);
 }
 
+void TFPrincipal::MostraProgresso(const QString& rotulo1, const QString& rotulo2, int posicao,
+                                  int maximo, bool mostraRotulos) {
+    lbCarregando1->setText(rotulo1);
+    lbCarregando2->setText(rotulo2);
+    pbStatus->setRange(0, maximo);
+    pbStatus->setValue(posicao);
+    if (mostraRotulos) {
+        lbCarregando1->setVisible(true);
+        lbCarregando2->setVisible(true);
+    }
+}
+
+void TFPrincipal::ProcessaMensagens() { QCoreApplication::processEvents(); }
+
 void TFPrincipal::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!FMostrado) {

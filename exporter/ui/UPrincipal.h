@@ -16,6 +16,9 @@ public:
     explicit TFPrincipal(QWidget* parent = nullptr);
 
     void MostraEmitente(const QString& razaoSocial, const QString& cnpjcpf) override;
+    void MostraProgresso(const QString& rotulo1, const QString& rotulo2, int posicao, int maximo,
+                         bool mostraRotulos) override;
+    void ProcessaMensagens() override;
 
     QWidget* pnBarraAzul;
     QLabel* imgLogo;

@@ -3,6 +3,7 @@
 #include "Caminhos.h"
 #include "ConexaoBanco.h"
 #include "UPrincipal.h"
+#include "uDM1.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -30,6 +31,9 @@ private Q_SLOTS:
         QCOMPARE(CriaBancoTeste(banco, {QStringLiteral("demo.sql")}), QString());
     }
 
+    // The data module goes before the SQL drivers do at exit.
+    void cleanupTestCase() { exportador::LiberaDM(); }
+
     void conectaEMostraOEmitente() {
         EscreveArquivoIni(pasta.path(), banco);
         TApresentadorGravador apresentador;
@@ -38,12 +42,14 @@ private Q_SLOTS:
         QCOMPARE(janela.windowTitle(), QStringLiteral("Exportação API 14"));
         mostra(janela);
         const QString razao =
-            ConsultaTeste(banco, QStringLiteral("select razaosocial from emitente limit 1")).toString();
+            ConsultaTeste(banco, QStringLiteral("select razaosocial from emitente limit 1"))
+                .toString();
         QVERIFY(!razao.isEmpty());
         QCOMPARE(janela.windowTitle(), QStringLiteral("Exportação API 14 - ") + razao);
         QCOMPARE(janela.LblRazaoSocialEmitente->text(), razao);
         QCOMPARE(janela.LblCnpjEmitente->text(),
-                 ConsultaTeste(banco, QStringLiteral("select cnpjcpf from emitente limit 1")).toString());
+                 ConsultaTeste(banco, QStringLiteral("select cnpjcpf from emitente limit 1"))
+                     .toString());
         QVERIFY(apresentador.Alertas.isEmpty());
         QCOMPARE(apresentador.Carregando,
                  (QStringList{"abre", "Conectando ao banco de dados...", "fecha"}));
