@@ -2,6 +2,7 @@
 #include "UDM1.h"
 #include "uCadastroClienteUtilOffline.h"
 #include "UAlertaPedido.h"
+#include "uFuncoesImportador.h"
 #include "uPrincipal.h"
 
 #include <QApplication>
@@ -15,6 +16,9 @@ int main(int argc, char* argv[]) {
 
     importador::TFAlertaPedido aviso;
     importador::TFPrincipal principal(&aviso);
+    principal.ImportaPedidos = [](importador::IVisaoImportador& v) {
+        importador::ImportaPedidos(v);
+    };
     QObject::connect(&principal, &importador::TFPrincipal::ProgramaEncerrado, &app,
                      [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     // The offline client forms work on the data module's connection; created hidden.
