@@ -13,8 +13,9 @@ namespace {
 using rapidjson::SizeType;
 using rapidjson::Value;
 
-// Forwards the parser's events into a document and refuses nesting deeper than the limit, so
-// that neither parsing (iterative) nor anything after it can run out of stack.
+// Forwards the parser's events into a document and refuses nesting deeper than the limit.
+// The parser calls StartObject/StartArray before it descends, so its recursion (and anything
+// after it) never goes deeper than the limit: a few hundred small frames at most.
 class TLimitador {
 public:
     TLimitador(rapidjson::Document& d, int limite) : FD(d), FLimite(limite) {}
@@ -284,8 +285,8 @@ bool ParseJsonLimitado(rapidjson::Document& doc, char* texto) {
     bool ok = false;
     auto gerador = [&](rapidjson::Document& d) {
         TLimitador limitador(d, ProfundidadeMaximaJson);
-        constexpr unsigned opcoes = rapidjson::kParseInsituFlag | rapidjson::kParseIterativeFlag |
-                                    rapidjson::kParseNumbersAsStringsFlag;
+        constexpr unsigned opcoes =
+            rapidjson::kParseInsituFlag | rapidjson::kParseNumbersAsStringsFlag;
         ok = !leitor.Parse<opcoes>(fluxo, limitador).IsError();
         return ok;
     };
