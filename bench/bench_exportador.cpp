@@ -22,12 +22,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <sys/resource.h>
 
 using namespace exportador;
 
@@ -49,10 +49,16 @@ public:
     void AtualizaCarregando(const QString&) override {}
 };
 
+// The process's own high-water mark of resident memory (VmHWM): unlike getrusage, it starts
+// afresh at exec, so a child process does not report its parent's peak.
 long picoKb() {
-    rusage uso{};
-    getrusage(RUSAGE_SELF, &uso);
-    return uso.ru_maxrss;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& linha : status.readAll().split('\n'))
+        if (linha.startsWith("VmHWM:"))
+            return linha.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
 }
 
 bool sql(const QString& banco, const QString& texto) {
