@@ -90,12 +90,12 @@ bool DecodeDateTime(TDateTime valor, QDate& data, QTime& hora) {
     return true;
 }
 
-QDateTime TDateTimeParaDataHora(TDateTime valor, Qt::TimeSpec spec) {
+QDateTime TDateTimeParaDataHora(TDateTime valor, Qt::TimeSpec zona) {
     QDate data;
     QTime hora;
     if (!DecodeDateTime(valor, data, hora))
         return {};
-    return QDateTime(data, hora, spec);
+    return QDateTime(data, hora, zona);
 }
 
 TDateTime LeDataHoraISO8601(const QString& texto) {

@@ -347,7 +347,7 @@ public:
 // Date-time helpers. Values are taken as they read, without any time-zone conversion.
 TDateTime EncodeDateTime(const QDate& data, const QTime& hora = QTime(0, 0));
 TDateTime DataHoraParaTDateTime(const QDateTime& valor); // invalid QDateTime gives 0
-QDateTime TDateTimeParaDataHora(TDateTime valor, Qt::TimeSpec spec = Qt::LocalTime);
+QDateTime TDateTimeParaDataHora(TDateTime valor, Qt::TimeSpec zona = Qt::LocalTime);
 // Splits into date and time of day (milliseconds rounded); false when outside years 1..9999.
 bool DecodeDateTime(TDateTime valor, QDate& data, QTime& hora);
 // "%.4d-%.2d-%.2dT%.2d:%.2d:%.2d.%.3dZ"; EJsonDTO when outside years 1..9999.
