@@ -124,6 +124,9 @@ private:
     QList<TColuna> FCatalogo;               // the table's columns
     std::optional<QList<TColuna>> FColunas; // the statement's columns, once asked for
     std::vector<std::weak_ptr<TAviso>> FAvisos;
+    // The last write statement, kept prepared: rows of one table reuse it.
+    QString FTextoGravacao;
+    QSqlQuery FGravacao;
 };
 
 // Runs one statement on the connection with bound values; throws EErro on failure.
