@@ -31,8 +31,9 @@ TDM1::TDM1()
                                                "codpedidoimportacao =0")),
       TabCliente(ZConnection1, QStringLiteral("Select * from cliente")),
       QPedidoImportado(ZConnection1,
-                       QStringLiteral("select codpedidovenda from pedidovenda where idnuvem = "
-                                      ":idnuvem order by codpedidovenda limit 1")),
+                       QStringLiteral("select idnuvem, codpedidovenda from pedidovenda where "
+                                      "idnuvem = any(cast(:idnuvens as integer[])) order by "
+                                      "codpedidovenda")),
       QAtualizaSequencia(ZConnection1,
                          QStringLiteral("select setval('produtopedidovenda_codprodutopedidovenda_"
                                         "seq' ,(select max(codprodutopedidovenda) from "

@@ -22,7 +22,8 @@ public:
     TDataset TabParcelas;
     // Its condition is replaced before each lookup, with the value bound.
     TDataset TabCliente;
-    // An order already stored by an earlier pass: parameter :idnuvem.
+    // Orders already stored by an earlier pass: parameter :idnuvens, the service's ids as an
+    // array literal ("{12,13}").
     TDataset QPedidoImportado;
     // Puts the order-line key sequence at the highest key present, in case rows were inserted
     // with keys of their own. Run with ExecutaSQL.

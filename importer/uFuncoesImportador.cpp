@@ -9,7 +9,9 @@
 #include "UDM1.h"
 #include "uFuncoesUteis.h"
 
+#include <QHash>
 #include <QSqlError>
+#include <QStringList>
 
 namespace importador {
 
@@ -91,16 +93,28 @@ int clienteDoPedido(TDM1& dm, const TPedido& pedido, const TClienteHttp& http) {
     return codigo;
 }
 
-int pedidoJaImportado(TDM1& dm, int idnuvem) {
-    if (idnuvem == 0)
-        return 0;
+// The local number of every order of the list that an earlier pass already stored, by the
+// service's id; one query for the whole list.
+QHash<int, int> pedidosJaImportados(TDM1& dm, const TListaPedido& lista) {
+    QStringList ids;
+    for (const TPedido* pedido : lista.Items)
+        if (pedido->IdNuvem != 0)
+            ids << QString::number(pedido->IdNuvem);
+    QHash<int, int> numeros;
+    if (ids.isEmpty())
+        return numeros;
     TDataset& q = dm.QPedidoImportado;
     q.Close();
-    q.SetParametro(QStringLiteral("idnuvem"), idnuvem);
+    q.SetParametro(QStringLiteral("idnuvens"),
+                   QLatin1Char('{') + ids.join(QLatin1Char(',')) + QLatin1Char('}'));
     q.Open();
-    const int numero = q.FieldByName(QStringLiteral("codpedidovenda")).toInt();
+    for (; !q.Eof(); q.Next()) {
+        const int idnuvem = q.FieldByName(QStringLiteral("idnuvem")).toInt();
+        if (!numeros.contains(idnuvem))
+            numeros.insert(idnuvem, q.FieldByName(QStringLiteral("codpedidovenda")).toInt());
+    }
     q.Close();
-    return numero;
+    return numeros;
 }
 
 // Stores one order whole or not at all; returns its local number.
@@ -263,13 +277,18 @@ void ImportaPedidos(IVisaoImportador& visao, const TClienteHttp& http) {
                 q->Open();
             }
 
+        QHash<int, int> importados = pedidosJaImportados(dm, *lista);
         for (const TPedido* pedido : lista->Items) {
             visao.DefineStatus(QStringLiteral("Importando Pedido Nº") +
                                QString::number(pedido->IdNuvem));
             visao.ProcessaMensagens();
-            int numero = pedidoJaImportado(dm, pedido->IdNuvem);
-            if (numero == 0)
+            int numero = importados.value(pedido->IdNuvem);
+            if (numero == 0) {
                 numero = gravaPedido(dm, *pedido, clienteDoPedido(dm, *pedido, http), config);
+                // The same order listed twice is stored once.
+                if (pedido->IdNuvem != 0)
+                    importados.insert(pedido->IdNuvem, numero);
+            }
             confirmaPedido(*pedido, numero, emitente, http, ultima);
         }
     } catch (const std::exception& e) {

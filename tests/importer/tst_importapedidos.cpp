@@ -378,6 +378,34 @@ private Q_SLOTS:
         QCOMPARE(visao.Avisos, 2);
     }
 
+    // An order the list carries twice is stored once and confirmed twice with one number.
+    void pedidoRepetidoNaLista() {
+        const int idnuvem = enfileira({pedidosteste::PedidoSimples(2)}).value(0);
+        const QJsonArray itens = FServico.AdminJson("/dev/pendentes?emitente=34.719.526%2F0001-48")
+                                     .object()
+                                     .value("Items")
+                                     .toArray();
+        QCOMPARE(itens.size(), 1);
+        FServico.ProgramaFalha(
+            {{"caminho", "/getpedidos"},
+             {"tipo", "texto"},
+             {"corpo", QString::fromUtf8(
+                           QJsonDocument(QJsonObject{{"Items", QJsonArray{itens[0], itens[0]}}})
+                               .toJson(QJsonDocument::Compact))}});
+        TVisaoGravadora visao;
+        QCOMPARE(passa(visao), std::nullopt);
+        QCOMPARE(pedidosDe(idnuvem), 1);
+        const QJsonArray confirmacoes = FServico.Requisicoes(0, "/atualizacodpedido");
+        QCOMPARE(confirmacoes.size(), 2);
+        QCOMPARE(confirmacoes[0].toObject().value("corpo"),
+                 confirmacoes[1].toObject().value("corpo"));
+        QCOMPARE(
+            numerosNaNuvem().value(idnuvem),
+            consulta(QStringLiteral("select codpedidovenda from pedidovenda where idnuvem = %1")
+                         .arg(idnuvem))
+                .toInt());
+    }
+
     // A new client the database refuses: shown once by the client step, once by the pass;
     // the order is not stored with a code no client row holds.
     void clienteRecusado() {
