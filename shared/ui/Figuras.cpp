@@ -66,7 +66,8 @@ QPixmap Logo(const QSize& tamanho) {
     fonte.setBold(true);
     fonte.setPixelSize(100);
     // Text width per pixel of bag height, so bag and name always fit side by side.
-    const qreal razao = QFontMetricsF(fonte).horizontalAdvance(QStringLiteral("varelo")) / 100 * 0.55;
+    const qreal razao =
+        QFontMetricsF(fonte).horizontalAdvance(QStringLiteral("varelo")) / 100 * 0.55;
     const qreal lado = qMin(tamanho.height() * 0.8, tamanho.width() * 0.95 / (1.15 + razao));
     fonte.setPixelSize(qMax(1, int(lado * 0.55)));
     const QFontMetricsF m(fonte);
