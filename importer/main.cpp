@@ -1,5 +1,6 @@
 #include "ApresentadorJanelas.h"
 #include "UDM1.h"
+#include "dbDMConexao.h"
 #include "uCadastroClienteUtilOffline.h"
 #include "UAlertaPedido.h"
 #include "uFuncoesImportador.h"
@@ -27,6 +28,10 @@ int main(int argc, char* argv[]) {
         CriaFormulariosOffline(importador::DM1()->ZConnection1);
     principal.show();
     const int resultado = QApplication::exec();
+    // Forms first (they use the data module's connection), then the connections, while the
+    // SQL drivers are still loaded.
     LiberaFormulariosOffline();
+    LiberaDMConexao();
+    importador::LiberaDM();
     return resultado;
 }

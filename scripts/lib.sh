@@ -27,10 +27,13 @@ instala_dependencias() {
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${faltam[@]}"
 }
 
+# compila [TARGET...]: configures and builds everything, or only the targets named.
 compila() {
     log "compilando em $BUILD"
-    cmake -S "$RAIZ" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARELO_WERROR=ON "$@" >/dev/null
-    cmake --build "$BUILD" -j "$(nproc)"
+    cmake -S "$RAIZ" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARELO_WERROR=ON >/dev/null
+    local alvos=()
+    [ $# -gt 0 ] && alvos=(--target "$@")
+    cmake --build "$BUILD" -j "$(nproc)" "${alvos[@]}"
 }
 
 PG_BIN=""
