@@ -139,6 +139,47 @@ void TExportador::CarregaDadosEmitente() {
             c.Grava(*Emitente, FDM.TabEmitente.FieldByName(QLatin1String(c.ChaveEscrita)));
 }
 
+void TExportador::ExportaTabelas() {
+    LimpaProgresso();
+    FDM.QVersao.Close();
+    FDM.QVersao.Open();
+    CarregaVersoes();
+    ExportaEmitente();
+    ExportaConfiguracao();
+    ExportaFormaPagamento();
+    ExportaCliente();
+    ExportaGrupo();
+    ExportaMarca();
+    ExportaCodigoBarra();
+    ExportaProduto();
+    ExportaTabelaPreco();
+    ExportaTabelaPrecoVendedor();
+    ExportaFuncionario();
+    ExportaVendedor();
+    ExportaVinculoProdutoCfop();
+    ExportaHistoricoPedido();
+    ExportaVersoes();
+    LimpaProgresso();
+    IniciaProgresso(QStringLiteral("Exportação Finalizada"), 0);
+}
+
+void TExportador::ApagarTabelas() {
+    const QString nome = QStringLiteral("ApagarTabelas");
+    LimpaProgresso();
+    try {
+        TRetornoPtr retorno = ApiApagaTabelas(FHttp, Token());
+        if (retorno->StatusCode == 200) {
+            IniciaProgresso(QStringLiteral("Tabelas Apagadas"), 0);
+            return;
+        }
+        GravaLogErro(Vazio, Vazio, nome, retorno->Mensagem, false);
+        GravaLogErro(Vazio, Vazio, nome, QStringLiteral("Não foi possível Apagar as Tabelas"),
+                     false);
+    } catch (const std::exception& e) {
+        GravaLogErro(Vazio, Vazio, nome, mensagemDe(e), false);
+    }
+}
+
 void TExportador::IniciaProgresso(const QString& texto, int total) {
     FPosicao = 0;
     FMaximo = total;

@@ -34,6 +34,13 @@ public:
 
     void CarregaDadosEmitente();
 
+    // One complete export run; its first error ends it (raised to the caller) before the
+    // versions are saved, so the next run sends again what this one moved.
+    void ExportaTabelas();
+    // Asks the service to delete everything it holds for the emitter; a refusal or a failure
+    // is only logged.
+    void ApagarTabelas();
+
     // The progress area: "Exportando <texto>" over "0 de <total>" (the bare text over nothing
     // when the total is 0); one record more; everything emptied.
     void IniciaProgresso(const QString& texto, int total);

@@ -385,6 +385,65 @@ private Q_SLOTS:
         QVERIFY(FAlertas->Alertas.isEmpty());
         sql("delete from configuracao; delete from configuracao2");
     }
+
+    // A run with nothing changed sends the configuration and the versions and ends with
+    // "Exportação Finalizada"; a run that fails in the products sent the earlier tables but
+    // saved no version, so the next run sends them again.
+    void execucaoCompleta() {
+        auto ultima = [this] {
+            const QJsonArray log = FServico.Requisicoes();
+            return log.isEmpty() ? qint64(0)
+                                 : qint64(log.last().toObject().value("numero").toDouble());
+        };
+        auto caminhosDesde = [this](qint64 n, const QString& caminho = {}) {
+            QStringList r;
+            for (const QJsonValue& v : FServico.Requisicoes(n, caminho))
+                r << v.toObject().value("caminho").toString();
+            return r;
+        };
+        FExp->ExportaTabelas(); // a tenant the service does not know: everything goes once
+        QVERIFY(caminhosDesde(0).contains("/atualizaproduto"));
+        qint64 n = ultima();
+        FExp->ExportaTabelas();
+        QCOMPARE(caminhosDesde(n),
+                 (QStringList{"/versaotabelas", "/atualizaconfiguracao", "/salvaversao"}));
+        QCOMPARE(FVisao.Rotulo1, QStringLiteral("Exportação Finalizada"));
+        QCOMPARE(FVisao.Rotulo2, QString());
+        QCOMPARE(FVisao.Posicao, 0);
+
+        sql("update cliente set contato = 'x' where codcliente = 2;"
+            "update produto set descricao = 'Outro' where codproduto = 1");
+        falha("/atualizaproduto", 422, 3, "produto recusado");
+        n = ultima();
+        QVERIFY_THROWS_EXCEPTION(EErro, FExp->ExportaTabelas());
+        QCOMPARE(caminhosDesde(n, "/atualizacliente").size(), 1);
+        QVERIFY(caminhosDesde(n, "/salvaversao").isEmpty());
+        QCOMPARE(FVisao.Rotulo1, QStringLiteral("Exportando Produtos"));
+        n = ultima();
+        FExp->ExportaTabelas();
+        QCOMPARE(caminhosDesde(n, "/atualizacliente").size(), 1);
+        QCOMPARE(caminhosDesde(n, "/atualizaproduto").size(), 1);
+        QCOMPARE(caminhosDesde(n, "/salvaversao").size(), 1);
+        QCOMPARE(FVisao.Rotulo1, QStringLiteral("Exportação Finalizada"));
+    }
+
+    // The wipe: accepted shows "Tabelas Apagadas"; refused leaves the area empty and writes
+    // two log entries without alerts.
+    void apagarTabelas() {
+        FExp->CarregaDadosEmitente();
+        FExp->ApagarTabelas();
+        QCOMPARE(FVisao.Rotulo1, QStringLiteral("Tabelas Apagadas"));
+        QCOMPARE(FServico.Requisicoes(0, "/apagatabelas").size(), 1);
+        falha("/apagatabelas", 404, 3, "não apagou");
+        FExp->ApagarTabelas();
+        QCOMPARE(FVisao.Rotulo1, QString());
+        QVERIFY(FAlertas->Alertas.isEmpty());
+        QFile log(CaminhoArquivoLog());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString texto = QString::fromUtf8(log.readAll());
+        QVERIFY(texto.contains(QStringLiteral("não apagou")));
+        QVERIFY(texto.contains(QStringLiteral("Não foi possível Apagar as Tabelas")));
+    }
 };
 
 QTEST_MAIN(TstExportacao)
