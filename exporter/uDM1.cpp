@@ -1,5 +1,7 @@
 #include "uDM1.h"
 
+#include <QCoreApplication>
+
 #include "Erro.h"
 #include "uFuncoesUteis.h"
 
@@ -236,6 +238,8 @@ void CriaDM() {
         return;
     try {
         modulo = std::make_unique<TDM1>();
+        // The connections must go before the SQL drivers do, at the application's end.
+        qAddPostRoutine(LiberaDM);
     } catch (const EErro& e) {
         GravaLogErro(QString(), QString(), QStringLiteral("CriaDM"), e.Mensagem(), true);
     } catch (const std::exception& e) {
