@@ -1,13 +1,23 @@
 #include "UPrincipal.h"
 
+#include "ArquivoIni.h"
 #include "ConexaoExportador.h"
+#include "uDM1.h"
+#include "uFuncoesExportador.h"
+#include "uFuncoesUteis.h"
 #include "Figuras.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <QShowEvent>
 
 namespace exportador {
+
+const QString TituloAplicacao = QStringLiteral("Exportador Pedido Varelo");
+const QString MensagemSemEmitente = QStringLiteral(
+    "Banco de dados não conectado! Os dados do emitente não foram carregados.");
 
 namespace {
 QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, const QRect& area) {
@@ -92,8 +102,24 @@ TFPrincipal::TFPrincipal(QWidget* parent) : QWidget(parent, Qt::Tool) {
     btnExportar->setStyleSheet(QStringLiteral("color: #1A3783;"));
     btnExportar->setFlat(true);
 
+    connect(btnExportar, &QPushButton::clicked, this, &TFPrincipal::btnExportarClick);
+    connect(btnApagar, &QPushButton::clicked, this, &TFPrincipal::btnApagarClick);
+    MostraErroPadrao = [this](const QString& mensagem) {
+        QMessageBox::critical(this, TituloAplicacao, mensagem);
+    };
+
     if (QScreen* tela = QGuiApplication::primaryScreen())
         move(tela->availableGeometry().center() - rect().center());
+}
+
+TFPrincipal::~TFPrincipal() = default;
+
+TEmitente* TFPrincipal::Emitente() const {
+    return FExportador ? FExportador->Emitente.get() : nullptr;
+}
+
+TVersao* TFPrincipal::Versoes() const {
+    return FExportador ? FExportador->Versoes.get() : nullptr;
 }
 
 void TFPrincipal::MostraEmitente(const QString& razaoSocial, const QString& cnpjcpf) {
@@ -106,8 +132,9 @@ void TFPrincipal::MostraProgresso(const QString& rotulo1, const QString& rotulo2
                                   int maximo, bool mostraRotulos) {
     lbCarregando1->setText(rotulo1);
     lbCarregando2->setText(rotulo2);
-    pbStatus->setRange(0, maximo);
-    pbStatus->setValue(posicao);
+    // A range of 0..0 would make Qt draw a busy bar: an empty progress area shows an empty bar.
+    pbStatus->setRange(0, qMax(1, maximo));
+    pbStatus->setValue(maximo > 0 ? posicao : 0);
     if (mostraRotulos) {
         lbCarregando1->setVisible(true);
         lbCarregando2->setVisible(true);
@@ -125,8 +152,57 @@ void TFPrincipal::showEvent(QShowEvent* event) {
 }
 
 void TFPrincipal::FormShow() {
-    pbStatus->setValue(0);
-    ConectarBanco(*this);
+    CriaDM();
+    if (DM1()) {
+        const TConfiguracaoIni ini = TConfiguracaoIni::Le();
+        FExportador = std::make_unique<TExportador>(*DM1(), *this, TClienteHttp::DaConfiguracao(ini),
+                                                    ini.PastaImagens);
+        FExportador->LimpaProgresso();
+    }
+    // The result is not needed: without a connection the window stays open, without emitter.
+    ConectarBanco(*this, [this] {
+        if (FExportador)
+            FExportador->CarregaDadosEmitente();
+    });
+}
+
+void TFPrincipal::Executa(const std::function<void()>& trabalho) {
+    if (!btnExportar->isEnabled())
+        return;
+    if (!FExportador || !FExportador->Emitente) {
+        ExibeMensagem(MensagemSemEmitente, TTipoAlerta::TAPressioneESC);
+        return;
+    }
+    btnExportar->setEnabled(false);
+    btnApagar->setEnabled(false);
+    QString erro;
+    bool falhou = false;
+    try {
+        trabalho();
+    } catch (const std::exception& e) {
+        falhou = true;
+        erro = QString::fromUtf8(e.what());
+    }
+    btnExportar->setEnabled(true);
+    btnApagar->setEnabled(true);
+    if (falhou)
+        MostraErroPadrao(erro);
+}
+
+void TFPrincipal::btnExportarClick() {
+    Executa([this] { FExportador->ExportaTabelas(); });
+}
+
+void TFPrincipal::btnApagarClick() {
+    Executa([this] { FExportador->ApagarTabelas(); });
+}
+
+void TFPrincipal::closeEvent(QCloseEvent* event) {
+    // A run or a wipe in progress keeps the window (and the program) open.
+    if (!btnExportar->isEnabled())
+        event->ignore();
+    else
+        event->accept();
 }
 
 } // namespace exportador
