@@ -1,8 +1,7 @@
 #include "uDM1.h"
 
-#include <QCoreApplication>
-
 #include "Erro.h"
+#include "ModuloDados.h"
 #include "uFuncoesUteis.h"
 
 #include <QStringList>
@@ -234,18 +233,7 @@ TDM1* DM1() {
 }
 
 void CriaDM() {
-    if (modulo)
-        return;
-    try {
-        modulo = std::make_unique<TDM1>();
-        // The connections must go before the SQL drivers do, at the application's end.
-        qAddPostRoutine(LiberaDM);
-    } catch (const EErro& e) {
-        GravaLogErro(QString(), QString(), QStringLiteral("CriaDM"), e.Mensagem(), true);
-    } catch (const std::exception& e) {
-        GravaLogErro(QString(), QString(), QStringLiteral("CriaDM"), QString::fromUtf8(e.what()),
-                     true);
-    }
+    CriaModuloDados(modulo, LiberaDM);
 }
 
 void LiberaDM() {

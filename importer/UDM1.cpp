@@ -1,9 +1,8 @@
 #include "UDM1.h"
 
 #include "Erro.h"
+#include "ModuloDados.h"
 #include "uFuncoesUteis.h"
-
-#include <QCoreApplication>
 
 namespace importador {
 
@@ -51,18 +50,7 @@ TDM1* DM1() {
 }
 
 void CriaDM() {
-    if (modulo)
-        return;
-    try {
-        modulo = std::make_unique<TDM1>();
-        // The connections must go before the SQL drivers do, at the application's end.
-        qAddPostRoutine(LiberaDM);
-    } catch (const EErro& e) {
-        GravaLogErro(QString(), QString(), QStringLiteral("CriaDM"), e.Mensagem(), true);
-    } catch (const std::exception& e) {
-        GravaLogErro(QString(), QString(), QStringLiteral("CriaDM"), QString::fromUtf8(e.what()),
-                     true);
-    }
+    CriaModuloDados(modulo, LiberaDM);
 }
 
 void LiberaDM() {
