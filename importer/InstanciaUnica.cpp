@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -15,8 +14,10 @@
 namespace importador {
 
 QString TInstanciaUnica::CaminhoTrava(const QString& nome) {
-    QString pasta = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (pasta.isEmpty())
+    // The session's runtime folder, read from the environment alone so that every process
+    // of the desktop arrives at the same file (Qt's own lookup may create or reject folders).
+    QString pasta = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (pasta.isEmpty() || !QDir(pasta).exists())
         pasta = QDir::tempPath();
     return pasta + QLatin1Char('/') + nome;
 }

@@ -9,7 +9,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QThread>
+#include <cstdio>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -176,8 +176,14 @@ private Q_SLOTS:
         primeira.start(QCoreApplication::applicationFilePath(),
                        {QStringLiteral("--segura-trava"), instancia});
         QVERIFY(primeira.waitForStarted());
-        QTRY_VERIFY(QProcess::execute(QStringLiteral("flock"),
-                                      {QStringLiteral("-n"), trava, QStringLiteral("true")}) != 0);
+        // A loaded machine may take a while to start the other process; it must hold the
+        // lock before this start looks.
+        QTRY_VERIFY_WITH_TIMEOUT(primeira.state() != QProcess::Running ||
+                                     QProcess::execute(QStringLiteral("flock"),
+                                                       {QStringLiteral("-n"), trava,
+                                                        QStringLiteral("true")}) != 0,
+                                 60000);
+        QCOMPARE(primeira.state(), QProcess::Running);
 
         TApresentadorGravador apresentador;
         TFPrincipal janela(nullptr, instancia);
@@ -208,8 +214,10 @@ int main(int argc, char* argv[]) {
         importador::TInstanciaUnica primeira(QString::fromLocal8Bit(argv[2]));
         if (primeira.JaExistia())
             return 1;
-        for (;;)
-            QThread::sleep(1);
+        // Held until the test closes our input (or dies), so no stray process keeps the lock.
+        while (std::getchar() != EOF) {
+        }
+        return 0;
     }
     QApplication app(argc, argv);
     TstPrincipal teste;
