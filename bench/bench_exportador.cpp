@@ -13,6 +13,7 @@
 #include "cFuncoesImagens.h"
 #include "Erro.h"
 #include "IVisaoExportador.h"
+#include "Psql.h"
 #include "ServicoTeste.h"
 #include "uDM1.h"
 #include "uFuncoesExportador.h"
@@ -108,23 +109,8 @@ bool preparaBanco(const QString& banco, int clientes, int produtos, int pedidos)
 
 // psql running a query with "versao" -1, output thrown away; seconds.
 double tempoPsql(const QString& banco, const QString& consulta) {
-    const TServidorTeste s = TServidorTeste::DoAmbiente();
-    QProcess psql;
-    QProcessEnvironment amb = QProcessEnvironment::systemEnvironment();
-    amb.insert(QStringLiteral("PGPASSWORD"), s.Senha);
-    psql.setProcessEnvironment(amb);
-    psql.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer relogio;
-    relogio.start();
-    psql.start(QStringLiteral("psql"),
-               {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-h"), s.Host,
-                QStringLiteral("-p"), QString::number(s.Porta), QStringLiteral("-U"), s.Usuario,
-                QStringLiteral("-d"), banco, QStringLiteral("-v"), QStringLiteral("versao=-1")});
-    psql.waitForStarted();
-    psql.write(consulta.toUtf8() + ";\n");
-    psql.closeWriteChannel();
-    psql.waitForFinished(-1);
-    return relogio.elapsed() / 1000.0;
+    return SegundosPsql(banco, consulta.toUtf8() + ";\n",
+                        {QStringLiteral("-v"), QStringLiteral("versao=-1")});
 }
 
 int exportaClientes(int clientes) {

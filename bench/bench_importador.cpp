@@ -12,6 +12,7 @@
 #include "Erro.h"
 #include "IVisaoImportador.h"
 #include "PedidosTeste.h"
+#include "Psql.h"
 #include "ServicoTeste.h"
 #include "UDM1.h"
 #include "uFuncoesImportador.h"
@@ -108,29 +109,6 @@ QByteArray insercoes() {
     return sql;
 }
 
-double segundosPsql(const QString& banco, const QByteArray& sql) {
-    const TServidorTeste s = TServidorTeste::DoAmbiente();
-    QProcess psql;
-    QProcessEnvironment amb = QProcessEnvironment::systemEnvironment();
-    amb.insert(QStringLiteral("PGPASSWORD"), s.Senha);
-    psql.setProcessEnvironment(amb);
-    psql.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer relogio;
-    relogio.start();
-    psql.start(QStringLiteral("psql"),
-               {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-h"), s.Host,
-                QStringLiteral("-p"), QString::number(s.Porta), QStringLiteral("-U"), s.Usuario,
-                QStringLiteral("-d"), banco});
-    psql.waitForStarted();
-    psql.write(sql);
-    psql.closeWriteChannel();
-    psql.waitForFinished(-1);
-    if (psql.exitCode() != 0)
-        throw EErro(QStringLiteral("psql falhou: ") +
-                    QString::fromUtf8(psql.readAllStandardError()));
-    return relogio.elapsed() / 1000.0;
-}
-
 int contagem(const QString& banco, const QString& sql) {
     return ConsultaTeste(banco, sql).toInt();
 }
@@ -201,7 +179,7 @@ int main(int argc, char** argv) {
 
             ExecutaSqlTeste(banco,
                             QStringLiteral("delete from pedidovenda where codpedidovenda > 3"));
-            const double base = segundosPsql(banco, sql);
+            const double base = SegundosPsql(banco, sql);
             std::printf("passagem: %d pedidos x %d linhas em %.2f s = %.0f pedidos/s;"
                         " psql com os mesmos INSERTs: %.2f s = %.0f pedidos/s; razão %.2f\n",
                         Pedidos, Linhas, passagem, Pedidos / passagem, base, Pedidos / base,
